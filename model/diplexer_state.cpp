@@ -1,0 +1,5 @@
+#include "model/diplexer_state.h"
+
+DiplexerState state{};
+
+void ResetDiplexerState() { state = DiplexerState{}; }

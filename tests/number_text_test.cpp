@@ -1,0 +1,117 @@
+#include "app/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <clocale>
+#include <cmath>
+#include <limits>
+#include <string>
+
+namespace {
+
+constexpr double kInf = std::numeric_limits<double>::infinity();
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+struct FormatCase {
+    double value;
+    int decimals;
+    const char* text;
+};
+
+const FormatCase kFormatCases[] = {
+    {50, 2, "50.00"},
+    {0, 3, "0.000"},
+    {-0.0, 4, "0.0000"},
+    {double(-0.0f), 2, "0.00"},
+    {-0.001, 2, "-0.00"},
+    {kInf, 0, "+Infinity"},
+    {kInf, 5, "+Infinity"},
+    {-kInf, 3, "-Infinity"},
+    {kNaN, 4, "NaN"},
+    {-kNaN, 2, "NaN"},
+    {double(1234567890.0f), 3, "1234567936.000"},
+    {double(2.0005f), 3, "2.000"},
+    {2.0005, 3, "2.001"},
+    {1e20, 4, "100000000000000000000.0000"},
+    {0.93749320507049560546875, 5, "0.93749"},
+    {-12.5, 0, "-12"},
+    {0.05, 2, "0.05"},
+    {32.75, 2, "32.75"},
+    // The largest double: every one of its 309 integer digits.
+    {std::numeric_limits<double>::max(), 1,
+     "17976931348623157081452742373170435679807056752584499659891747680315726078002853876058955"
+     "86327668781715404589535143824642343213268894641827684675467035375169860499105765512820762"
+     "45490090389328944075868508455133942304583236903222948165808559332123348274797826204144723"
+     "168738177180919299881250404026184124858368.0"},
+    {5e-324, 3, "0.000"},
+};
+
+TEST(FormatFixed, WritesFixedPointAndSpecialTexts) {
+    for (const FormatCase& c : kFormatCases) {
+        EXPECT_EQ(FormatFixed(c.value, c.decimals), c.text) << c.value << " / " << c.decimals;
+    }
+}
+
+struct ParseCase {
+    const char* text;
+    double value;
+};
+
+const ParseCase kParseCases[] = {
+    {"10", 10},        {"  10", 10},       {"10  ", 10},     {"+10", 10},
+    {"1e1", 10},       {"1E+1", 10},       {"10abc", 10},    {"10,7", 10},
+    {".5", 0.5},       {"5.", 5},          {"", 0},          {"   ", 0},
+    {"abc", 0},        {"-", 0},           {".", 0},         {"e5", 0},
+    {"0x1A", 0},       {"inf", 0},         {"Infinity", 0},  {" NaN", 0},
+    {"NaN ", 0},       {" +Infinity", 0},  {"1e", 1},        {"1e+", 1},
+    {"1e-", 1},        {"3,5", 3},         {"1 000", 1},     {"\t\n\v\f\r7", 7},
+    {"1e400", kInf},   {"-1e400", -kInf},  {"+infinity", kInf}, {"+INFINITY", kInf},
+    {"-Infinity", -kInf}, {"-infinity", -kInf}, {"1.5e-3", 0.0015}, {"-2.5", -2.5},
+    {"0.1", 0.1},      {"12.35", 12.35},   {"1e99999999999", kInf}, {"1e-99999999999", 0},
+    {"000000000000000000000000000001.5", 1.5}, {"0.000000000000000000000000000000123e33", 123},
+    {"1.7976931348623157e308", std::numeric_limits<double>::max()}, {"1.8e308", kInf},
+    {"4.9e-324", 5e-324}, {"1..2", 1}, {"--1", 0}, {"+-1", 0},
+};
+
+TEST(ParseNumber, ReadsTheLeadingNumber) {
+    for (const ParseCase& c : kParseCases) {
+        EXPECT_EQ(ParseNumber(c.text), c.value) << '"' << c.text << '"';
+    }
+}
+
+TEST(ParseNumber, KeepsTheSignOfZeroAndReadsNaN) {
+    EXPECT_TRUE(std::signbit(ParseNumber("-0")));
+    EXPECT_TRUE(std::signbit(ParseNumber("-0.000e5")));
+    EXPECT_FALSE(std::signbit(ParseNumber("0")));
+    for (const char* text : {"nan", "NAN", "NaN", "nAn"}) {
+        EXPECT_TRUE(std::isnan(ParseNumber(text))) << text;
+    }
+}
+
+TEST(ParseNumber, HostileTextsStayBoundedAndExact) {
+    const std::string megabyte(1 << 20, '7');
+    EXPECT_EQ(ParseNumber(megabyte), kInf);
+    const std::string smallMegabyte = "0." + std::string(1 << 20, '0') + "1";
+    EXPECT_EQ(ParseNumber(smallMegabyte), 0.0);
+    // Many digits with a balancing exponent: still the nearest double.
+    const std::string balanced = "1" + std::string(100000, '0') + "e-100000";
+    EXPECT_EQ(ParseNumber(balanced), 1.0);
+    const std::string fraction = "0." + std::string(100000, '0') + "25e100001";
+    EXPECT_EQ(ParseNumber(fraction), 2.5);
+    EXPECT_EQ(ParseNumber("1e" + std::string(100000, '9')), kInf);
+    EXPECT_EQ(ParseNumber("\xd0\xa7\xd0\xb8\xd1\x81\xd0\xbb\xd0\xbe 5"), 0.0);
+    EXPECT_EQ(ParseNumber(std::string("12\0" "34", 5)), 12.0);
+    EXPECT_EQ(ParseNumber("\x01\x7f" "5"), 0.0);
+}
+
+TEST(NumberText, IgnoresTheLocale) {
+    const char* russian = std::setlocale(LC_ALL, "ru_RU.UTF-8");
+    ASSERT_NE(russian, nullptr) << "the ru_RU.UTF-8 locale is missing (Debian package locales-all)";
+    EXPECT_EQ(FormatFixed(1273.885009765625, 3), "1273.885");
+    EXPECT_EQ(FormatFixed(-0.5, 4), "-0.5000");
+    EXPECT_EQ(ParseNumber("3.5"), 3.5);
+    EXPECT_EQ(ParseNumber("3,5"), 3.0);
+    std::setlocale(LC_ALL, "C");
+}
+
+}  // namespace
