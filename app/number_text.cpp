@@ -21,7 +21,9 @@ bool EqualsIgnoringCase(std::string_view text, std::string_view word) {
     return true;
 }
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+    return c >= '0' && c <= '9';
+}
 
 bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
@@ -49,9 +51,8 @@ std::string FormatFixed(double value, int decimals) {
     }
     // The largest double has 309 integer digits.
     std::string text(size_t(decimals) + 330, '\0');
-    auto [end, error] =
-        std::to_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed,
-                      decimals);
+    auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value,
+                                      std::chars_format::fixed, decimals);
     if (error != std::errc()) {
         return "NaN";  // cannot happen: the buffer holds every double
     }

@@ -8,7 +8,9 @@
 #include "model/fields.h"
 #include "model/rounding.h"
 
-float Omega(double F) { return Single((F * kTwoPi) * kTenToSeven); }
+float Omega(double F) {
+    return Single((F * kTwoPi) * kTenToSeven);
+}
 
 void BeginCalculation() {
     state.calculated = 1;

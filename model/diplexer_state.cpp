@@ -2,4 +2,6 @@
 
 DiplexerState state{};
 
-void ResetDiplexerState() { state = DiplexerState{}; }
+void ResetDiplexerState() {
+    state = DiplexerState{};
+}

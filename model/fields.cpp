@@ -30,6 +30,10 @@ void UseFieldAccess(FieldAccess newAccess) {
     access = newAccess;
 }
 
-std::string FieldText(int control) { return access.read(control); }
+std::string FieldText(int control) {
+    return access.read(control);
+}
 
-void SetFieldText(int control, std::string_view text) { access.write(control, text); }
+void SetFieldText(int control, std::string_view text) {
+    access.write(control, text);
+}

@@ -79,8 +79,8 @@ double TransferCoefficient(float F) {
 double StandingWaveRatio(float F) {
     InputImpedance(F);
     const double R = state.R;
-    const Complex G = Divide({Single(state.Zin.re - R), state.Zin.im},
-                             {Single(state.Zin.re + R), state.Zin.im});
+    const Complex G =
+        Divide({Single(state.Zin.re - R), state.Zin.im}, {Single(state.Zin.re + R), state.Zin.im});
     const double m = Magnitude(G);
     const double swr = (m + 1) / (1 - m);
     SetFieldText(SwrOutput, FormatFixed(Single(swr), 5));

@@ -38,10 +38,8 @@ TEST(ComplexArithmetic, DividesByTheLargerPartOfTheDivisor) {
     const Case cases[] = {
         {{1, 0}, {3, 4}, {0.12f, -0.16f}},  // |d| > |c|: r = 0.75, den = 6.25
         {{1, 0}, {1, 1}, {0.5f, -0.5f}},    // equal parts take the other branch
-        {{1, 0}, {1, -1}, {0.5f, 0.5f}},
-        {{4, 2}, {2, 0}, {2, 1}},
-        {{2, 4}, {0, 2}, {2, -1}},
-        {{1, 0}, {kInf, 5}, {0, 0}},
+        {{1, 0}, {1, -1}, {0.5f, 0.5f}},   {{4, 2}, {2, 0}, {2, 1}},
+        {{2, 4}, {0, 2}, {2, -1}},         {{1, 0}, {kInf, 5}, {0, 0}},
     };
     for (const Case& c : cases) {
         const Complex q = Divide(c.a, c.b);
@@ -80,10 +78,20 @@ TEST(Rounding, WholeNumbersGoToEvenAndOutOfRangeToTheLowest) {
         double x;
         std::int32_t n;
     } cases[] = {
-        {2.5, 2},          {3.5, 4},           {0.4, 0},           {-2.5, -2},
-        {37.5, 38},        {112.5, 112},       {-0.0, 0},          {2147483647.4, 2147483647},
-        {2147483647.5, kLowest}, {-2147483648.5, kLowest}, {-2147483648.4, kLowest},
-        {1e300, kLowest},  {-INFINITY, kLowest}, {NAN, kLowest},
+        {2.5, 2},
+        {3.5, 4},
+        {0.4, 0},
+        {-2.5, -2},
+        {37.5, 38},
+        {112.5, 112},
+        {-0.0, 0},
+        {2147483647.4, 2147483647},
+        {2147483647.5, kLowest},
+        {-2147483648.5, kLowest},
+        {-2147483648.4, kLowest},
+        {1e300, kLowest},
+        {-INFINITY, kLowest},
+        {NAN, kLowest},
     };
     for (const auto& c : cases) {
         EXPECT_EQ(RoundToInt32(c.x), c.n) << c.x;
@@ -91,7 +99,7 @@ TEST(Rounding, WholeNumbersGoToEvenAndOutOfRangeToTheLowest) {
 }
 
 class Calculation : public ::testing::Test {
-protected:
+  protected:
     void SetUp() override {
         ResetDiplexerState();
         UseFieldAccess({nullptr, nullptr});

@@ -58,19 +58,54 @@ struct ParseCase {
 };
 
 const ParseCase kParseCases[] = {
-    {"10", 10},        {"  10", 10},       {"10  ", 10},     {"+10", 10},
-    {"1e1", 10},       {"1E+1", 10},       {"10abc", 10},    {"10,7", 10},
-    {".5", 0.5},       {"5.", 5},          {"", 0},          {"   ", 0},
-    {"abc", 0},        {"-", 0},           {".", 0},         {"e5", 0},
-    {"0x1A", 0},       {"inf", 0},         {"Infinity", 0},  {" NaN", 0},
-    {"NaN ", 0},       {" +Infinity", 0},  {"1e", 1},        {"1e+", 1},
-    {"1e-", 1},        {"3,5", 3},         {"1 000", 1},     {"\t\n\v\f\r7", 7},
-    {"1e400", kInf},   {"-1e400", -kInf},  {"+infinity", kInf}, {"+INFINITY", kInf},
-    {"-Infinity", -kInf}, {"-infinity", -kInf}, {"1.5e-3", 0.0015}, {"-2.5", -2.5},
-    {"0.1", 0.1},      {"12.35", 12.35},   {"1e99999999999", kInf}, {"1e-99999999999", 0},
-    {"000000000000000000000000000001.5", 1.5}, {"0.000000000000000000000000000000123e33", 123},
-    {"1.7976931348623157e308", std::numeric_limits<double>::max()}, {"1.8e308", kInf},
-    {"4.9e-324", 5e-324}, {"1..2", 1}, {"--1", 0}, {"+-1", 0},
+    {"10", 10},
+    {"  10", 10},
+    {"10  ", 10},
+    {"+10", 10},
+    {"1e1", 10},
+    {"1E+1", 10},
+    {"10abc", 10},
+    {"10,7", 10},
+    {".5", 0.5},
+    {"5.", 5},
+    {"", 0},
+    {"   ", 0},
+    {"abc", 0},
+    {"-", 0},
+    {".", 0},
+    {"e5", 0},
+    {"0x1A", 0},
+    {"inf", 0},
+    {"Infinity", 0},
+    {" NaN", 0},
+    {"NaN ", 0},
+    {" +Infinity", 0},
+    {"1e", 1},
+    {"1e+", 1},
+    {"1e-", 1},
+    {"3,5", 3},
+    {"1 000", 1},
+    {"\t\n\v\f\r7", 7},
+    {"1e400", kInf},
+    {"-1e400", -kInf},
+    {"+infinity", kInf},
+    {"+INFINITY", kInf},
+    {"-Infinity", -kInf},
+    {"-infinity", -kInf},
+    {"1.5e-3", 0.0015},
+    {"-2.5", -2.5},
+    {"0.1", 0.1},
+    {"12.35", 12.35},
+    {"1e99999999999", kInf},
+    {"1e-99999999999", 0},
+    {"000000000000000000000000000001.5", 1.5},
+    {"0.000000000000000000000000000000123e33", 123},
+    {"1.7976931348623157e308", std::numeric_limits<double>::max()},
+    {"1.8e308", kInf},
+    {"4.9e-324", 5e-324},
+    {"1..2", 1},
+    {"--1", 0},
+    {"+-1", 0},
 };
 
 TEST(ParseNumber, ReadsTheLeadingNumber) {
@@ -100,8 +135,13 @@ TEST(ParseNumber, HostileTextsStayBoundedAndExact) {
     EXPECT_EQ(ParseNumber(fraction), 2.5);
     EXPECT_EQ(ParseNumber("1e" + std::string(100000, '9')), kInf);
     EXPECT_EQ(ParseNumber("\xd0\xa7\xd0\xb8\xd1\x81\xd0\xbb\xd0\xbe 5"), 0.0);
-    EXPECT_EQ(ParseNumber(std::string("12\0" "34", 5)), 12.0);
-    EXPECT_EQ(ParseNumber("\x01\x7f" "5"), 0.0);
+    EXPECT_EQ(ParseNumber(std::string("12\0"
+                                      "34",
+                                      5)),
+              12.0);
+    EXPECT_EQ(ParseNumber("\x01\x7f"
+                          "5"),
+              0.0);
 }
 
 TEST(NumberText, IgnoresTheLocale) {

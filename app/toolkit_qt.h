@@ -1,0 +1,59 @@
+// Inside the toolkit: the Qt widgets behind the window and its controls.
+// Only the toolkit's own files and the GUI tests include this header.
+#pragma once
+
+#include <QImage>
+#include <QWidget>
+
+#include <cstdint>
+
+#include "app/toolkit.h"
+
+// The main window: a fixed-size top-level widget whose own surface is an
+// off-screen image in the face colour, so that what is drawn on it survives
+// every repaint.
+class ToolkitWindow final : public QWidget {
+  public:
+    ToolkitWindow(int width, int height);
+    QImage& Surface() { return surface_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+  private:
+    QImage surface_;
+};
+
+// A canvas: its content is an off-screen RGB image of its drawable size.
+class ToolkitCanvas final : public QWidget {
+  public:
+    ToolkitCanvas(int number, bool sunken, QWidget* parent);
+    QImage& Image() { return image_; }
+    int Border() const { return border_; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override;
+    void enterEvent(QEnterEvent* event) override;
+    void leaveEvent(QEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseDoubleClickEvent(QMouseEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+  private:
+    void Post(QPointF position, int count = 1);
+
+    int number_;
+    int border_;
+    QImage image_;
+};
+
+// The widget of a control, the main window, and their event queue.
+QWidget* ControlWidget(int control);
+ToolkitWindow* MainWindowWidget();
+void PostEvent(std::int32_t code, int control, std::int32_t x, std::int32_t y);
+// Forget the controls once they have been deleted, and queued events.
+void ForgetControls();
+void ForgetEvents();

@@ -1,0 +1,152 @@
+// Pointer activity over the canvases arrives as control events that carry the
+// pointer position in drawable-area coordinates.
+#include <QCursor>
+#include <QTimer>
+#include <QWheelEvent>
+
+#include <vector>
+
+#include "gui_fixture.h"
+
+namespace {
+
+struct Seen {
+    int code;
+    int control;
+    int x;
+    int y;
+    bool operator==(const Seen&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Seen& s) {
+    return out << "{" << s.code << ", " << s.control << ", " << s.x << ", " << s.y << "}";
+}
+
+// Takes every queued event without dispatching it.
+std::vector<Seen> Take() {
+    QApplication::processEvents();
+    std::vector<Seen> seen;
+    while (QueuedEvents() > 0) {
+        const int code = WaitForEvent();
+        seen.push_back(Seen{code, EventControlNumber(), EventPointerX(), EventPointerY()});
+    }
+    return seen;
+}
+
+class PointerEvents : public WindowTest {
+  protected:
+    void SetUp() override {
+        WindowTest::SetUp();
+        plot = Widget(ResponsePlot);
+        // Start with the pointer resting over the window, away from the canvases.
+        QTest::mouseMove(window, QPoint(700, 500));
+        Take();
+    }
+
+    // A point of the plot given in drawable-area coordinates.
+    static QPoint Inside(int x, int y) { return QPoint(x + 2, y + 2); }
+
+    QWidget* plot = nullptr;
+};
+
+TEST_F(PointerEvents, EnteringAndMovingReportTheDrawableAreaPosition) {
+    QTest::mouseMove(plot, Inside(100, 50));
+    std::vector<Seen> seen = Take();
+    ASSERT_FALSE(seen.empty());
+    for (const Seen& s : seen) {
+        EXPECT_EQ(s, (Seen{EventControl, ResponsePlot, 100, 50}));
+    }
+    QTest::mouseMove(plot, Inside(0, 0));
+    QTest::mouseMove(plot, Inside(655, 335));
+    seen = Take();
+    const std::vector<Seen> moves{{EventControl, ResponsePlot, 0, 0},
+                                  {EventControl, ResponsePlot, 655, 335}};
+    EXPECT_EQ(seen, moves);
+}
+
+TEST_F(PointerEvents, LeavingReportsAPositionOutside) {
+    QTest::mouseMove(plot, Inside(300, 100));
+    Take();
+    QTest::mouseMove(window, QPoint(700, 450));  // over the bare window, right of the plot
+    const std::vector<Seen> seen = Take();
+    ASSERT_EQ(seen.size(), 1u);
+    EXPECT_EQ(seen[0].control, ResponsePlot);
+    EXPECT_EQ(seen[0].x, 700 - 10 - 2);
+    EXPECT_EQ(seen[0].y, 450 - 270 - 2);
+}
+
+TEST_F(PointerEvents, ButtonsClicksAndTheWheel) {
+    QTest::mouseMove(plot, Inside(10, 20));
+    Take();
+    const Seen at{EventControl, ResponsePlot, 10, 20};
+    // Press, release and the click that follows a left or right release.
+    QTest::mouseClick(plot, Qt::LeftButton, {}, Inside(10, 20));
+    EXPECT_EQ(Take(), std::vector<Seen>(3, at));
+    QTest::mouseClick(plot, Qt::RightButton, {}, Inside(10, 20));
+    EXPECT_EQ(Take(), std::vector<Seen>(3, at));
+    QTest::mouseClick(plot, Qt::MiddleButton, {}, Inside(10, 20));
+    EXPECT_EQ(Take(), std::vector<Seen>(2, at));
+    // A double click as Qt delivers it: press, release, press, double click,
+    // release. The second press yields a click of its own, the middle
+    // button's none.
+    for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
+        QTest::mousePress(plot, button, {}, Inside(10, 20));
+        QTest::mouseRelease(plot, button, {}, Inside(10, 20));
+        QTest::mousePress(plot, button, {}, Inside(10, 20));
+        QTest::mouseDClick(plot, button, {}, Inside(10, 20));
+        QTest::mouseRelease(plot, button, {}, Inside(10, 20));
+        EXPECT_EQ(Take(), std::vector<Seen>(button == Qt::LeftButton ? 7 : 4, at));
+    }
+    QWheelEvent wheel(QPointF(Inside(10, 20)), QPointF(plot->mapToGlobal(Inside(10, 20))), QPoint(),
+                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot, &wheel);
+    EXPECT_EQ(Take(), std::vector<Seen>(1, at));
+}
+
+TEST_F(PointerEvents, ADragGoesOnReportingOutsideThePlot) {
+    QTest::mouseMove(plot, Inside(600, 100));
+    QTest::mousePress(plot, Qt::LeftButton, {}, Inside(600, 100));
+    Take();
+    QTest::mouseMove(plot, Inside(700, 100));
+    QTest::mouseMove(plot, Inside(-30, -40));
+    const std::vector<Seen> seen = Take();
+    const std::vector<Seen> drag{{EventControl, ResponsePlot, 700, 100},
+                                 {EventControl, ResponsePlot, -30, -40}};
+    EXPECT_EQ(seen, drag);
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, Inside(-30, -40));
+    const std::vector<Seen> release = Take();
+    ASSERT_GE(release.size(), 2u);
+    EXPECT_EQ(release[0], (Seen{EventControl, ResponsePlot, -30, -40}));
+}
+
+TEST_F(PointerEvents, OtherControlsAndTheKeyboard) {
+    QTest::mouseClick(Widget(SchematicView), Qt::LeftButton, {}, QPoint(30, 40));
+    for (const Seen& s : Take()) {
+        EXPECT_EQ(s.control, SchematicView);
+        EXPECT_EQ(s.x, 30);
+        EXPECT_EQ(s.y, 40);
+    }
+    QTest::keyClicks(Widget(FreqInput), "12");
+    EXPECT_TRUE(Take().empty());
+    QTest::mouseClick(Widget(CalculateButton), Qt::LeftButton);
+    EXPECT_EQ(Take(), std::vector<Seen>(1, Seen{EventControl, CalculateButton, 0, 0}));
+    // Nothing queued: the wait lets Qt work and reports an 'other' event.
+    QTimer::singleShot(0, [] {});
+    EXPECT_EQ(WaitForEvent(), EventOther);
+    EXPECT_EQ(EventControlNumber(), 0);
+    EXPECT_EQ(EventPointerX(), 0);
+}
+
+TEST_F(PointerEvents, DoNothingBeforeTheFirstPress) {
+    QTest::mouseMove(plot, Inside(200, 100));
+    QTest::mouseClick(plot, Qt::LeftButton, {}, Inside(200, 100));
+    QWheelEvent wheel(QPointF(Inside(200, 100)), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton,
+                      Qt::NoModifier, Qt::NoScrollPhase, false);
+    QApplication::sendEvent(plot, &wheel);
+    Deliver();
+    EXPECT_EQ(Text(FiOutput), "Fi");
+    EXPECT_EQ(Text(KOutput), "K");
+    EXPECT_EQ(Text(SwrOutput), "KSW");
+}
+
+}  // namespace

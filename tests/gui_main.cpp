@@ -1,0 +1,16 @@
+// Test main for the GUI tests: the real toolkit, on Qt's offscreen platform
+// unless a display is chosen explicitly.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+
+#include "app/toolkit.h"
+
+int main(int argc, char** argv) {
+    ::testing::InitGoogleTest(&argc, argv);
+    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    StartToolkit();
+    const int result = RUN_ALL_TESTS();
+    StopToolkit();
+    return result;
+}

@@ -1,0 +1,85 @@
+// The embedded schematic picture and the decoder's handling of damaged data.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <vector>
+
+#include "app/jpeg_decoder.h"
+#include "app/schematic_data.h"
+
+namespace {
+
+std::vector<unsigned char> Embedded() {
+    return std::vector<unsigned char>(kSchematicJpeg, kSchematicJpeg + kSchematicJpegSize);
+}
+
+struct Pixel {
+    int r, g, b;
+};
+
+Pixel At(const RgbPicture& p, int x, int y) {
+    const unsigned char* q =
+        &p.pixels[(std::size_t(y) * std::size_t(p.width) + std::size_t(x)) * 3];
+    return Pixel{q[0], q[1], q[2]};
+}
+
+bool Near(Pixel p, Pixel want, int tolerance) {
+    return std::abs(p.r - want.r) <= tolerance && std::abs(p.g - want.g) <= tolerance &&
+           std::abs(p.b - want.b) <= tolerance;
+}
+
+TEST(SchematicPicture, ShowsTheNetworkOnWhite) {
+    RgbPicture picture;
+    ASSERT_TRUE(DecodeJpeg(kSchematicJpeg, kSchematicJpegSize, picture));
+    ASSERT_EQ(picture.width, 560);
+    ASSERT_EQ(picture.height, 270);
+    const Pixel wire{42, 100, 50}, part{20, 12, 125}, dot{235, 5, 20}, white{255, 255, 255};
+    const struct {
+        int x, y;
+        Pixel colour;
+    } marks[] = {
+        {200, 56, wire},   {56, 90, wire},    {480, 200, wire},  {224, 70, wire},   // wires
+        {224, 56, dot},    {224, 80, dot},    {224, 160, dot},                      // junctions
+        {334, 56, part},   {338, 50, part},   {248, 110, part},  {248, 118, part},  // C2, C1
+        {56, 125, part},   {480, 118, part},  {224, 230, part},  {52, 242, part},   // leads, ground
+        {300, 150, white}, {120, 125, white}, {430, 138, white}, {150, 40, white},  // field places
+    };
+    for (const auto& m : marks) {
+        EXPECT_TRUE(Near(At(picture, m.x, m.y), m.colour, 40)) << m.x << "," << m.y;
+    }
+    // Nothing right of x = 488 or below y = 242 (beyond the blur of the edges).
+    for (int y = 0; y < 270; ++y) {
+        for (int x = 0; x < 560; ++x) {
+            if (x > 492 || y > 246) {
+                ASSERT_TRUE(Near(At(picture, x, y), white, 12)) << x << "," << y;
+            }
+        }
+    }
+}
+
+TEST(SchematicPicture, DamagedDataDecodesToNothing) {
+    const std::vector<unsigned char> good = Embedded();
+    std::vector<std::vector<unsigned char>> damaged;
+    for (std::size_t length : {std::size_t(0), std::size_t(2), std::size_t(20), std::size_t(300),
+                               good.size() / 2, good.size() - 2}) {
+        damaged.emplace_back(good.begin(), good.begin() + std::ptrdiff_t(length));
+    }
+    auto broken = good;
+    broken[0] = 0;  // no start-of-image marker
+    damaged.push_back(broken);
+    broken = good;
+    broken[3] ^= 0xff;  // a marker that is no marker
+    damaged.push_back(broken);
+    damaged.push_back({0x89, 'P', 'N', 'G', '\r', '\n', 0x1a, '\n'});
+    for (const auto& bytes : damaged) {
+        RgbPicture picture;
+        picture.width = 7;
+        EXPECT_FALSE(DecodeJpeg(bytes.data(), bytes.size(), picture)) << bytes.size() << " bytes";
+        EXPECT_EQ(picture.width, 0);
+        EXPECT_TRUE(picture.pixels.empty());
+    }
+    RgbPicture picture;
+    EXPECT_FALSE(DecodeJpeg(nullptr, 0, picture));
+}
+
+}  // namespace

@@ -1,0 +1,69 @@
+#!/usr/bin/env bash
+# Starts the real program in a real X server (Xvfb, 1024 x 768), checks that its
+# window is 850 x 630 and centred, and closes it as a window manager's close box
+# does, once before and once after a press of the calculate button. Each run
+# must end with exit code 0.
+#   program_in_xvfb.sh DIPLEXER X11_SESSION [SCREENSHOT.png]
+set -u
+program=$1
+session=$2
+screenshot=${3:-}
+title='Диплексер (Зорвин2)'
+
+command -v Xvfb >/dev/null || { echo "Xvfb is missing (Debian package xvfb)"; exit 1; }
+display_number=$((90 + RANDOM % 400))
+while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
+    display_number=$((display_number + 1))
+done
+export DISPLAY=":$display_number"
+unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+server=$!
+trap 'kill $server 2>/dev/null; wait $server 2>/dev/null' EXIT
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# Wait for the program to end by itself; it must not need killing.
+finish() {
+    local pid=$1 what=$2
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -9 "$pid"
+        fail "$what: the program did not end after the close request"
+    fi
+    wait "$pid"
+    local code=$?
+    [ "$code" -eq 0 ] || fail "$what: exit code $code"
+    echo "$what: exit code $code"
+}
+
+# 1. Opened (with a command line it must ignore) and closed at once.
+"$program" -platform offscreen --help &
+pid=$!
+geometry=$("$session" wait "$title") || fail "the window did not appear"
+echo "window x y width height, screen width height: $geometry"
+[ "$geometry" = "87 69 850 630 1024 768" ] || fail "window geometry $geometry"
+"$session" close "$title" || fail "close request"
+finish $pid "closed before a calculation"
+
+# 2. A press of the calculate button, then the close box.
+"$program" &
+pid=$!
+"$session" wait "$title" >/dev/null || fail "the window did not appear"
+"$session" click "$title" 85 190 || fail "click"
+sleep 1
+if [ -n "$screenshot" ]; then
+    import -window root -crop 850x630+87+69 +repage "$screenshot" || fail "screenshot"
+fi
+"$session" close "$title" || fail "close request"
+finish $pid "closed after a calculation"
+
+if [ $failures -eq 0 ]; then
+    echo "the program opened, centred, and closed with exit code 0"
+    exit 0
+fi
+exit 1

@@ -1,0 +1,266 @@
+// The main window as a user meets it: its controls, picture, legend, focus and
+// the calculate press.
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+
+#include <cstdio>
+
+#include "app/jpeg_decoder.h"
+#include "app/schematic_data.h"
+
+#include "gui_fixture.h"
+
+namespace {
+
+QColor SurfacePixel(QWidget* window, int x, int y) {
+    return window->grab().toImage().pixelColor(x, y);
+}
+
+TEST_F(WindowTest, IsAFixedWindowCentredOnTheScreen) {
+    EXPECT_EQ(window->size(), QSize(850, 630));
+    EXPECT_EQ(window->minimumSize(), QSize(850, 630));
+    EXPECT_EQ(window->maximumSize(), QSize(850, 630));
+    EXPECT_EQ(window->windowTitle(), QString::fromUtf8("Диплексер (Зорвин2)"));
+    const Qt::WindowFlags flags = window->windowFlags();
+    EXPECT_TRUE(flags & Qt::WindowCloseButtonHint);
+    EXPECT_TRUE(flags & Qt::WindowSystemMenuHint);
+    EXPECT_FALSE(flags & Qt::WindowMinimizeButtonHint);
+    EXPECT_FALSE(flags & Qt::WindowMaximizeButtonHint);
+    const QRect screen = window->screen()->geometry();
+    const QSize outer = window->frameGeometry().size().boundedTo(screen.size());
+    EXPECT_EQ(window->frameGeometry().topLeft(),
+              QPoint(screen.x() + (screen.width() - outer.width()) / 2,
+                     screen.y() + (screen.height() - outer.height()) / 2));
+}
+
+TEST_F(WindowTest, HasEveryControlOfTheTable) {
+    for (const ControlSpec& c : kControls) {
+        QWidget* w = Widget(c.number);
+        ASSERT_NE(w, nullptr) << c.name;
+        EXPECT_EQ(w->geometry(), QRect(c.x, c.y, c.width, c.height)) << c.name;
+        EXPECT_EQ(w->parentWidget(), window) << c.name;
+        if (c.kind != ControlKind::Canvas && c.kind != ControlKind::SunkenCanvas) {
+            EXPECT_EQ(Text(c.number), c.text) << c.name;
+        }
+    }
+    EXPECT_EQ(CanvasImage(ResponsePlot).size(), QSize(656, 336));
+    EXPECT_EQ(CanvasImage(SchematicView).size(), QSize(540, 250));
+    EXPECT_EQ(Widget(ResponsePlot)->cursor().shape(), Qt::CrossCursor);
+    EXPECT_EQ(Widget(SchematicView)->cursor().shape(), Qt::ArrowCursor);
+    EXPECT_TRUE(qobject_cast<QLineEdit*>(Widget(KOutput))->isReadOnly());
+    EXPECT_FALSE(qobject_cast<QLineEdit*>(Widget(L1Output))->isReadOnly());
+    EXPECT_FALSE(qobject_cast<QPushButton*>(Widget(CalculateButton))->autoDefault());
+    // The fields over the picture lie above it.
+    const QPoint overL1 = Widget(L1Output)->geometry().center();
+    EXPECT_EQ(window->childAt(overL1), Widget(L1Output));
+    // The plot is white before any press.
+    const QImage plot = CanvasImage(ResponsePlot);
+    for (int y = 0; y < plot.height(); ++y) {
+        for (int x = 0; x < plot.width(); ++x) {
+            ASSERT_EQ(plot.pixel(x, y), qRgb(255, 255, 255)) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(WindowTest, EveryLabelTextFitsItsLabel) {
+    for (const ControlSpec& c : kControls) {
+        auto* label = qobject_cast<QLabel*>(Widget(c.number));
+        if (label == nullptr) {
+            continue;
+        }
+        const QFontMetrics metrics(label->font());
+        const QRect inside = label->contentsRect();
+        const QString text = label->text();
+        const int width = metrics.horizontalAdvance(text);
+        std::printf("%-16s text %3d px wide, %2d px high, inside %3d x %2d\n", c.name, width,
+                    metrics.height(), inside.width(), inside.height());
+        if (c.number == CreditLabel) {
+            // Two lines: the name, then the address in parentheses.
+            const QRect wrapped = metrics.boundingRect(inside, Qt::TextWordWrap, text);
+            EXPECT_LE(wrapped.height(), inside.height()) << c.name;
+            EXPECT_LE(wrapped.width(), inside.width()) << c.name;
+        } else {
+            EXPECT_LE(width, inside.width()) << c.name;
+            EXPECT_LE(metrics.height(), inside.height()) << c.name;
+        }
+    }
+    EXPECT_EQ(Widget(FreqLabel)->contentsRect().width(), 126);
+}
+
+TEST_F(WindowTest, ShowsThePictureInTheSchematicView) {
+    const QImage view = CanvasImage(SchematicView);
+    RgbPicture picture;
+    ASSERT_TRUE(DecodeJpeg(kSchematicJpeg, kSchematicJpegSize, picture));
+    for (int y = 0; y < view.height(); ++y) {
+        for (int x = 0; x < view.width(); ++x) {
+            const unsigned char* p = &picture.pixels[(std::size_t(y) * 560 + std::size_t(x)) * 3];
+            ASSERT_EQ(view.pixel(x, y), qRgb(p[0], p[1], p[2])) << x << "," << y;
+        }
+    }
+}
+
+TEST_F(WindowTest, DamagedPictureLeavesTheViewWhite) {
+    CloseMainWindow();
+    OpenMainWindow(850, 630, "t");
+    CreateControl(SchematicView, ControlKind::Canvas, 300, 10, 540, 250, "");
+    const std::size_t lengths[] = {0, 100, kSchematicJpegSize / 2, kSchematicJpegSize - 1};
+    for (std::size_t length : lengths) {
+        EXPECT_FALSE(ShowSchematic(kSchematicJpeg, length)) << length;
+        const QImage view = CanvasImage(SchematicView);
+        EXPECT_EQ(view.pixel(200, 56), qRgb(255, 255, 255)) << length;
+        EXPECT_EQ(view.pixel(56, 144 - 12), qRgb(255, 255, 255)) << length;
+    }
+    EXPECT_TRUE(ShowSchematic(kSchematicJpeg, kSchematicJpegSize));
+}
+
+TEST_F(WindowTest, LegendLinesShowBelowTheOutputsAndSurviveRepaints) {
+    const QImage& surface = window->Surface();
+    for (int x = 680; x <= 800; ++x) {
+        ASSERT_EQ(surface.pixelColor(x, 354), QColor(255, 0, 0)) << x;
+        ASSERT_EQ(surface.pixelColor(x, 324), QColor(0, 159, 0)) << x;
+    }
+    EXPECT_NE(surface.pixelColor(679, 354), QColor(255, 0, 0));
+    EXPECT_NE(surface.pixelColor(801, 324), QColor(0, 159, 0));
+    // On screen, KLabel and SwrLabel cover the first 80 pixels of each line.
+    const QColor face = window->palette().color(QPalette::Window);
+    for (int pass = 0; pass < 2; ++pass) {
+        window->repaint();
+        EXPECT_EQ(SurfacePixel(window, 700, 324), face);
+        EXPECT_EQ(SurfacePixel(window, 759, 354), face);
+        EXPECT_EQ(SurfacePixel(window, 760, 324), QColor(0, 159, 0));
+        EXPECT_EQ(SurfacePixel(window, 800, 354), QColor(255, 0, 0));
+    }
+}
+
+TEST_F(WindowTest, PressFillsTheFieldsFromTheInputs) {
+    Press();
+    const struct {
+        int control;
+        const char* text;
+    } expected[] = {
+        {L1Output, "0.199 мкгн"},
+        {L2Output, "3.185 мкгн"},
+        {C1Output, "1273.885 пф"},
+        {C2Output, "79.618 пф"},
+        {SeriesLoadROutput, "50.00 ом"},
+        {ParallelLoadROutput, "50.00 ом"},
+        {SourceROutput, "50.00 ом"},
+        {LossOutput, "0.5606           "},
+        {KOutput, "0.93749"},
+        {SwrOutput, "1.00098"},
+        {FiOutput, "Fi"},
+    };
+    for (const auto& e : expected) {
+        EXPECT_EQ(Text(e.control), e.text) << e.control;
+    }
+    EXPECT_EQ(state.calculated, 1);
+
+    // New inputs typed by the user take effect with the next press only.
+    Type(QdInput, "2.5");
+    Type(FreqInput, "-10");
+    EXPECT_EQ(Text(L1Output), "0.199 мкгн");
+    Press();
+    EXPECT_EQ(Text(L1Output), "-0.398 мкгн");
+    EXPECT_EQ(Text(C2Output), "-159.236 пф");
+}
+
+TEST_F(WindowTest, OddInputsShowTheirTexts) {
+    const struct {
+        const char *F, *R, *Qk, *Qd, *L1, *K, *loss;
+    } cases[] = {
+        {"0", "50", "60", "4", "+Infinity мкгн", "NaN", "NaN           "},
+        {"", "50", "60", "4", "+Infinity мкгн", "NaN", "NaN           "},
+        {"10", "0", "60", "4", "0.000 мкгн", "NaN", "NaN           "},
+        {"10", "50", "0", "4", "0.199 мкгн", "0.00000", "+Infinity           "},
+        {"10", "50", "60", "0.4", "+Infinity мкгн", "NaN", "NaN           "},
+        {"10", "50", "60", "-4", "-0.199 мкгн", "1.07144", "-0.5994           "},
+        {"  1e99999999999", "abc", "\t", "1 000", "0.000 мкгн", "NaN", "NaN           "},
+        {"Зорвин", "-", ".", "e5", "NaN мкгн", "NaN", "NaN           "},
+    };
+    for (const auto& c : cases) {
+        Type(FreqInput, c.F);
+        Type(ResistanceInput, c.R);
+        Type(QkInput, c.Qk);
+        Type(QdInput, c.Qd);
+        Press();
+        EXPECT_EQ(Text(L1Output), c.L1) << c.F << " " << c.R << " " << c.Qk << " " << c.Qd;
+        EXPECT_EQ(Text(KOutput), c.K) << c.F << " " << c.R << " " << c.Qk << " " << c.Qd;
+        EXPECT_EQ(Text(LossOutput), c.loss) << c.F << " " << c.R << " " << c.Qk << " " << c.Qd;
+    }
+    // A megabyte of digits in a field is read whole.
+    qobject_cast<QLineEdit*>(Widget(ResistanceInput))->setMaxLength(1 << 21);
+    SetControlText(ResistanceInput, std::string(1 << 20, '9'));
+    Type(FreqInput, "10");
+    Press();
+    EXPECT_EQ(Text(SourceROutput), "+Infinity ом");
+}
+
+TEST_F(WindowTest, TabWalksTheFieldsAndTheButtonInCreationOrder) {
+    const int order[] = {
+        FreqInput,       ResistanceInput, QkInput,   QdInput,           LossOutput,
+        CalculateButton, KOutput,         SwrOutput, FiOutput,          L1Output,
+        L2Output,        C1Output,        C2Output,  SeriesLoadROutput, ParallelLoadROutput,
+        SourceROutput};
+    Widget(FreqInput)->setFocus(Qt::OtherFocusReason);
+    ASSERT_EQ(QApplication::focusWidget(), Widget(FreqInput));
+    for (int i = 1; i <= 16; ++i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        EXPECT_EQ(QApplication::focusWidget(), Widget(order[i % 16])) << "stop " << i;
+    }
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(SourceROutput));
+    for (int i = 14; i >= 0; --i) {
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab, Qt::ShiftModifier);
+        EXPECT_EQ(QApplication::focusWidget(), Widget(order[i])) << "back to stop " << i;
+    }
+    // A click on a label or a canvas takes no focus.
+    QTest::mouseClick(Widget(FreqLabel), Qt::LeftButton);
+    QTest::mouseClick(Widget(ResponsePlot), Qt::LeftButton);
+    EXPECT_EQ(QApplication::focusWidget(), Widget(FreqInput));
+}
+
+TEST_F(WindowTest, SpacePressesTheButtonAndEnterDoesNot) {
+    Widget(FreqInput)->setFocus(Qt::OtherFocusReason);
+    QTest::keyClick(Widget(FreqInput), Qt::Key_Return);
+    QTest::keyClick(Widget(FreqInput), Qt::Key_Enter);
+    Deliver();
+    EXPECT_EQ(Text(L1Output), "L1");
+    EXPECT_EQ(state.calculated, 0);
+    Widget(CalculateButton)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(Widget(CalculateButton), Qt::Key_Space);
+    Deliver();
+    EXPECT_EQ(Text(L1Output), "0.199 мкгн");
+}
+
+TEST_F(WindowTest, TypingOverTheSchematicChangesNothingElse) {
+    Type(L1Output, "typed");
+    QTest::mouseClick(Widget(SchematicView), Qt::LeftButton, {}, QPoint(30, 30));
+    QTest::mouseClick(Widget(FreqLabel), Qt::LeftButton);
+    Deliver();
+    EXPECT_EQ(Text(L1Output), "typed");
+    EXPECT_EQ(Text(KOutput), "K");
+    EXPECT_EQ(Text(LossOutput), "");
+    EXPECT_EQ(state.calculated, 0);
+    Press();
+    EXPECT_EQ(Text(L1Output), "0.199 мкгн");
+}
+
+TEST_F(WindowTest, CloseRequestEndsTheLoopAndClosesNothingByItself) {
+    for (int pressFirst = 0; pressFirst < 2; ++pressFirst) {
+        if (pressFirst) {
+            Press();
+        }
+        window->close();  // what the close box asks for
+        EXPECT_TRUE(window->isVisible());
+        ASSERT_EQ(QueuedEvents(), 1u);
+        RunEventLoop();  // returns once the close event has been dispatched
+        EXPECT_EQ(state.lastEvent, EventClose);
+        EXPECT_TRUE(window->isVisible());
+    }
+    EXPECT_EQ(HandleEvent(EventOther), 1);
+    EXPECT_EQ(HandleEvent(EventClose), 0);
+}
+
+}  // namespace

@@ -1,0 +1,123 @@
+// Talks to the real program in an X server, as a user and a window manager do:
+//   x11_session wait TITLE        waits for the window, prints "x y width height"
+//   x11_session click TITLE X Y   clicks the left button at client position (X, Y)
+//   x11_session close TITLE       sends WM_DELETE_WINDOW, what a close box sends
+#include <X11/Xatom.h>
+#include <X11/Xlib.h>
+#include <X11/Xutil.h>
+#include <X11/extensions/XTest.h>
+
+#include <chrono>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <thread>
+
+namespace {
+
+std::string Title(Display* display, Window window) {
+    Atom utf8 = XInternAtom(display, "UTF8_STRING", False);
+    Atom name = XInternAtom(display, "_NET_WM_NAME", False);
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    std::string title;
+    if (XGetWindowProperty(display, window, name, 0, 1024, False, utf8, &type, &format, &count,
+                           &after, &data) == Success &&
+        data != nullptr) {
+        title.assign(reinterpret_cast<char*>(data), count);
+        XFree(data);
+    }
+    return title;
+}
+
+Window Find(Display* display, Window under, const std::string& title) {
+    if (Title(display, under) == title) {
+        XWindowAttributes attributes;
+        if (XGetWindowAttributes(display, under, &attributes) &&
+            attributes.map_state == IsViewable) {
+            return under;
+        }
+    }
+    Window root, parent, *children = nullptr;
+    unsigned int count = 0;
+    Window found = 0;
+    if (XQueryTree(display, under, &root, &parent, &children, &count)) {
+        for (unsigned int i = 0; i < count && found == 0; ++i) {
+            found = Find(display, children[i], title);
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+    }
+    return found;
+}
+
+Window WaitFor(Display* display, const std::string& title) {
+    for (int i = 0; i < 300; ++i) {
+        if (Window w = Find(display, DefaultRootWindow(display), title)) {
+            return w;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(50));
+    }
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc < 3) {
+        std::fputs("usage: x11_session wait|click|close TITLE [X Y]\n", stderr);
+        return 2;
+    }
+    Display* display = nullptr;
+    for (int i = 0; i < 200 && display == nullptr; ++i) {  // the server may still be starting
+        display = XOpenDisplay(nullptr);
+        if (display == nullptr) {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+    if (display == nullptr) {
+        std::fputs("no X display\n", stderr);
+        return 1;
+    }
+    const std::string command = argv[1];
+    const Window window = WaitFor(display, argv[2]);
+    if (window == 0) {
+        std::fputs("the window did not appear\n", stderr);
+        return 1;
+    }
+    XWindowAttributes attributes;
+    XGetWindowAttributes(display, window, &attributes);
+    int x = 0, y = 0;
+    Window child;
+    XTranslateCoordinates(display, window, DefaultRootWindow(display), 0, 0, &x, &y, &child);
+    if (command == "wait") {
+        std::printf("%d %d %d %d %d %d\n", x, y, attributes.width, attributes.height,
+                    DisplayWidth(display, DefaultScreen(display)),
+                    DisplayHeight(display, DefaultScreen(display)));
+    } else if (command == "click" && argc == 5) {
+        XTestFakeMotionEvent(display, -1, x + std::atoi(argv[3]), y + std::atoi(argv[4]), 0);
+        XSync(display, False);
+        std::this_thread::sleep_for(std::chrono::milliseconds(100));
+        XTestFakeButtonEvent(display, 1, True, 0);
+        XTestFakeButtonEvent(display, 1, False, 0);
+    } else if (command == "close") {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+        event.xclient.data.l[1] = CurrentTime;
+        XSendEvent(display, window, False, NoEventMask, &event);
+    } else {
+        std::fputs("unknown command\n", stderr);
+        return 2;
+    }
+    XSync(display, False);
+    XCloseDisplay(display);
+    return 0;
+}
