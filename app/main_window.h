@@ -1,7 +1,7 @@
 // The main window: its controls, the schematic picture and the plot legend.
 #pragma once
 
-#include <string_view>
+#include <cstddef>
 
 #include "app/toolkit.h"
 

@@ -32,9 +32,20 @@ void ComplexMultiply() {
     state.result.im = Single(b * c + a * d);
 }
 
-Complex Reciprocal(Complex z) {
-    state.operandA = Complex{1.0f, 0.0f};
-    state.operandB = z;
+Complex Divide(Complex a, Complex b) {
+    state.operandA = a;
+    state.operandB = b;
     ComplexDivide();
     return state.result;
+}
+
+Complex Multiply(Complex a, Complex b) {
+    state.operandA = a;
+    state.operandB = b;
+    ComplexMultiply();
+    return state.result;
+}
+
+Complex Reciprocal(Complex z) {
+    return Divide({1.0f, 0.0f}, z);
 }

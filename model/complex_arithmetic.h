@@ -10,5 +10,7 @@ void ComplexDivide();
 // result = operandA * operandB.
 void ComplexMultiply();
 
-// 1 / z through ComplexDivide.
+// a / b, a * b and 1 / z through the registers.
+Complex Divide(Complex a, Complex b);
+Complex Multiply(Complex a, Complex b);
 Complex Reciprocal(Complex z);

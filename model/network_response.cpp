@@ -11,20 +11,6 @@
 
 namespace {
 
-Complex Divide(Complex a, Complex b) {
-    state.operandA = a;
-    state.operandB = b;
-    ComplexDivide();
-    return state.result;
-}
-
-Complex Multiply(Complex a, Complex b) {
-    state.operandA = a;
-    state.operandB = b;
-    ComplexMultiply();
-    return state.result;
-}
-
 double Magnitude(Complex z) {
     return std::sqrt(double(z.re) * z.re + double(z.im) * z.im);
 }

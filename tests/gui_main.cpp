@@ -1,5 +1,6 @@
 // Test main for the GUI tests: the real toolkit, on Qt's offscreen platform
-// unless a display is chosen explicitly.
+// unless a display is chosen explicitly, on a Russian desktop (decimal comma),
+// whose locale Qt takes on at start-up.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -9,6 +10,7 @@
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
     setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    setenv("LC_ALL", "ru_RU.UTF-8", 1);
     StartToolkit();
     const int result = RUN_ALL_TESTS();
     StopToolkit();

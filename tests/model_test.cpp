@@ -17,20 +17,6 @@ namespace {
 
 constexpr float kInf = std::numeric_limits<float>::infinity();
 
-Complex Divide(Complex a, Complex b) {
-    state.operandA = a;
-    state.operandB = b;
-    ComplexDivide();
-    return state.result;
-}
-
-Complex Multiply(Complex a, Complex b) {
-    state.operandA = a;
-    state.operandB = b;
-    ComplexMultiply();
-    return state.result;
-}
-
 TEST(ComplexArithmetic, DividesByTheLargerPartOfTheDivisor) {
     struct Case {
         Complex a, b, quotient;

@@ -1,10 +1,12 @@
 // The main window as a user meets it: its controls, picture, legend, focus and
 // the calculate press.
+#include <QFontInfo>
 #include <QFontMetrics>
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
 
+#include <clocale>
 #include <cstdio>
 
 #include "app/jpeg_decoder.h"
@@ -70,6 +72,8 @@ TEST_F(WindowTest, EveryLabelTextFitsItsLabel) {
         if (label == nullptr) {
             continue;
         }
+        EXPECT_EQ(QFontInfo(label->font()).family(), "Liberation Sans") << c.name;
+        EXPECT_EQ(QFontInfo(label->font()).pixelSize(), 11) << c.name;
         const QFontMetrics metrics(label->font());
         const QRect inside = label->contentsRect();
         const QString text = label->text();
@@ -135,6 +139,8 @@ TEST_F(WindowTest, LegendLinesShowBelowTheOutputsAndSurviveRepaints) {
 }
 
 TEST_F(WindowTest, PressFillsTheFieldsFromTheInputs) {
+    // Qt has set the desktop's locale, whose decimal separator is a comma.
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     Press();
     const struct {
         int control;
