@@ -130,31 +130,3 @@ void SetControlText(int control, std::string_view text) {
         button->setText(FromUtf8(text));
     }
 }
-
-namespace {
-
-QImage* TargetImage(int target) {
-    if (target == kWindowSurface) {
-        return MainWindowWidget() != nullptr ? &MainWindowWidget()->Surface() : nullptr;
-    }
-    auto* canvas = dynamic_cast<ToolkitCanvas*>(ControlWidget(target));
-    return canvas != nullptr ? &canvas->Image() : nullptr;
-}
-
-}  // namespace
-
-PixelImage BeginDrawing(int target) {
-    QImage* image = TargetImage(target);
-    if (image == nullptr || image->isNull()) {
-        return PixelImage{nullptr, 0, 0, 0};
-    }
-    return PixelImage{image->bits(), image->width(), image->height(), image->bytesPerLine()};
-}
-
-void EndDrawing(int target) {
-    QWidget* widget = target == kWindowSurface ? static_cast<QWidget*>(MainWindowWidget())
-                                               : ControlWidget(target);
-    if (widget != nullptr && widget->isVisible()) {
-        widget->repaint();
-    }
-}

@@ -1,8 +1,11 @@
 // The embedded schematic picture and the decoder's handling of damaged data.
 #include <gtest/gtest.h>
 
+#include <cstdio>
 #include <cstdlib>
 #include <vector>
+
+#include <jpeglib.h>
 
 #include "app/jpeg_decoder.h"
 #include "app/schematic_data.h"
@@ -80,6 +83,41 @@ TEST(SchematicPicture, DamagedDataDecodesToNothing) {
     }
     RgbPicture picture;
     EXPECT_FALSE(DecodeJpeg(nullptr, 0, picture));
+}
+
+// A small grey JPEG, made here with the encoder: not a colour picture.
+std::vector<unsigned char> GreyJpeg() {
+    jpeg_compress_struct encoder{};
+    jpeg_error_mgr errors{};
+    encoder.err = jpeg_std_error(&errors);
+    jpeg_create_compress(&encoder);
+    unsigned char* buffer = nullptr;
+    unsigned long size = 0;
+    jpeg_mem_dest(&encoder, &buffer, &size);
+    encoder.image_width = 16;
+    encoder.image_height = 8;
+    encoder.input_components = 1;
+    encoder.in_color_space = JCS_GRAYSCALE;
+    jpeg_set_defaults(&encoder);
+    jpeg_start_compress(&encoder, TRUE);
+    std::vector<unsigned char> row(16, 128);
+    while (encoder.next_scanline < encoder.image_height) {
+        JSAMPROW r = row.data();
+        jpeg_write_scanlines(&encoder, &r, 1);
+    }
+    jpeg_finish_compress(&encoder);
+    jpeg_destroy_compress(&encoder);
+    std::vector<unsigned char> bytes(buffer, buffer + size);
+    std::free(buffer);
+    return bytes;
+}
+
+TEST(SchematicPicture, AGreyPictureIsNotTaken) {
+    const std::vector<unsigned char> grey = GreyJpeg();
+    ASSERT_GT(grey.size(), 100u);
+    RgbPicture picture;
+    EXPECT_FALSE(DecodeJpeg(grey.data(), grey.size(), picture));
+    EXPECT_TRUE(picture.pixels.empty());
 }
 
 }  // namespace

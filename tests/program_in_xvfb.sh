@@ -47,6 +47,13 @@ pid=$!
 geometry=$("$session" wait "$title") || fail "the window did not appear"
 echo "window x y width height, screen width height: $geometry"
 [ "$geometry" = "87 69 850 630 1024 768" ] || fail "window geometry $geometry"
+# Fixed in size; a close box, but no minimise or maximise box.
+hints=$("$session" hints "$title")
+echo "asks the window manager for: $hints"
+read -r _ min _ max _ functions <<<"$hints"
+[ "$min" = 850x630 ] && [ "$max" = 850x630 ] || fail "size limits $hints"
+[ $((functions & 32)) -ne 0 ] || fail "no close function: $hints"
+[ $((functions & (8 | 16))) -eq 0 ] || fail "minimise or maximise function: $hints"
 "$session" close "$title" || fail "close request"
 finish $pid "closed before a calculation"
 

@@ -1,5 +1,7 @@
 // Talks to the real program in an X server, as a user and a window manager do:
 //   x11_session wait TITLE        waits for the window, prints "x y width height"
+//                                 and the screen's width and height
+//   x11_session hints TITLE       prints the size limits and Motif functions it asks for
 //   x11_session click TITLE X Y   clicks the left button at client position (X, Y)
 //   x11_session close TITLE       sends WM_DELETE_WINDOW, what a close box sends
 #include <X11/Xatom.h>
@@ -98,6 +100,29 @@ int main(int argc, char** argv) {
         std::printf("%d %d %d %d %d %d\n", x, y, attributes.width, attributes.height,
                     DisplayWidth(display, DefaultScreen(display)),
                     DisplayHeight(display, DefaultScreen(display)));
+    } else if (command == "hints") {
+        // What the window asks of a window manager: its size limits, and the
+        // Motif functions (resize 2, move 4, minimise 8, maximise 16, close 32).
+        XSizeHints size{};
+        long supplied = 0;
+        XGetWMNormalHints(display, window, &size, &supplied);
+        long functions = -1;
+        Atom motif = XInternAtom(display, "_MOTIF_WM_HINTS", False);
+        Atom type;
+        int format;
+        unsigned long count, after;
+        unsigned char* data = nullptr;
+        if (XGetWindowProperty(display, window, motif, 0, 5, False, AnyPropertyType, &type, &format,
+                               &count, &after, &data) == Success &&
+            data != nullptr) {
+            const long* hints = reinterpret_cast<const long*>(data);
+            if (count >= 2 && (hints[0] & 1)) {
+                functions = hints[1];
+            }
+            XFree(data);
+        }
+        std::printf("min %dx%d max %dx%d functions %ld\n", size.min_width, size.min_height,
+                    size.max_width, size.max_height, functions);
     } else if (command == "click" && argc == 5) {
         XTestFakeMotionEvent(display, -1, x + std::atoi(argv[3]), y + std::atoi(argv[4]), 0);
         XSync(display, False);
