@@ -33,6 +33,9 @@ bool IsBlank(char c) {
 constexpr std::size_t kKeptDigits = 800;
 // Beyond this decimal exponent every value is an infinity or a zero.
 constexpr std::int64_t kExponentLimit = 400;
+// A written exponent is read up to this size; it is far beyond the length of
+// any text, so that no run of digits before it can bring it back into range.
+constexpr std::int64_t kExponentCap = 1'000'000'000'000'000;
 
 }  // namespace
 
@@ -128,7 +131,7 @@ double ParseNumber(std::string_view text) {
         if (j < text.size() && IsDigit(text[j])) {
             std::int64_t written = 0;
             for (; j < text.size() && IsDigit(text[j]); ++j) {
-                if (written < 100 * kExponentLimit + std::int64_t(kKeptDigits)) {
+                if (written < kExponentCap) {
                     written = written * 10 + (text[j] - '0');
                 }
             }

@@ -3,6 +3,7 @@
 #include <QPushButton>
 
 #include <array>
+#include <limits>
 
 #include "app/toolkit_qt.h"
 
@@ -36,6 +37,8 @@ QLineEdit* MakeField(bool readOnly, QWidget* parent) {
     field->setFrame(false);
     field->setReadOnly(readOnly);
     field->setAlignment(Qt::AlignLeft);
+    // A field holds whatever is typed or pasted into it, however long.
+    field->setMaxLength(std::numeric_limits<int>::max());
     return field;
 }
 

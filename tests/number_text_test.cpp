@@ -133,6 +133,10 @@ TEST(ParseNumber, HostileTextsStayBoundedAndExact) {
     EXPECT_EQ(ParseNumber(balanced), 1.0);
     const std::string fraction = "0." + std::string(100000, '0') + "25e100001";
     EXPECT_EQ(ParseNumber(fraction), 2.5);
+    const std::string longFraction = "-0." + std::string(1 << 20, '0') + "5e1048577";
+    EXPECT_EQ(ParseNumber(longFraction), -5.0);
+    const std::string longWhole = std::string(1 << 20, '3') + "e-1048574";
+    EXPECT_EQ(ParseNumber(longWhole), 33.333333333333336);
     EXPECT_EQ(ParseNumber("1e" + std::string(100000, '9')), kInf);
     EXPECT_EQ(ParseNumber("\xd0\xa7\xd0\xb8\xd1\x81\xd0\xbb\xd0\xbe 5"), 0.0);
     EXPECT_EQ(ParseNumber(std::string("12\0"

@@ -195,12 +195,19 @@ TEST_F(WindowTest, OddInputsShowTheirTexts) {
         EXPECT_EQ(Text(KOutput), c.K) << c.F << " " << c.R << " " << c.Qk << " " << c.Qd;
         EXPECT_EQ(Text(LossOutput), c.loss) << c.F << " " << c.R << " " << c.Qk << " " << c.Qd;
     }
-    // A megabyte of digits in a field is read whole.
-    qobject_cast<QLineEdit*>(Widget(ResistanceInput))->setMaxLength(1 << 21);
-    SetControlText(ResistanceInput, std::string(1 << 20, '9'));
+    // A megabyte pasted into a field is read whole: digits, then a point and
+    // a megabyte more of zeros and a 5 that still counts.
+    Type(ResistanceInput, "");
+    qobject_cast<QLineEdit*>(Widget(ResistanceInput))->insert(QString(1 << 20, '9'));
     Type(FreqInput, "10");
     Press();
+    EXPECT_EQ(Text(ResistanceInput).size(), std::size_t(1) << 20);
     EXPECT_EQ(Text(SourceROutput), "+Infinity ом");
+    const std::string fraction = "0." + std::string(1 << 20, '0') + "5e1048578";
+    Type(ResistanceInput, "");
+    qobject_cast<QLineEdit*>(Widget(ResistanceInput))->insert(QString::fromStdString(fraction));
+    Press();
+    EXPECT_EQ(Text(SourceROutput), "50.00 ом");
 }
 
 TEST_F(WindowTest, TabWalksTheFieldsAndTheButtonInCreationOrder) {
