@@ -20,6 +20,7 @@ unset QT_QPA_PLATFORM WAYLAND_DISPLAY
 Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
 server=$!
 trap 'kill $server 2>/dev/null; wait $server 2>/dev/null' EXIT
+"$session" ready || { echo "Xvfb did not start"; exit 1; }
 
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
@@ -57,12 +58,22 @@ read -r _ min _ max _ functions <<<"$hints"
 "$session" close "$title" || fail "close request"
 finish $pid "closed before a calculation"
 
-# 2. A press of the calculate button, then the close box.
+# 2. A press of the calculate button, then the close box. The press shows in
+# L1Output, whose text changes from "L1" to the coil's value.
 "$program" &
 pid=$!
 "$session" wait "$title" >/dev/null || fail "the window did not appear"
+sleep 0.5
+before=$("$session" sum "$title" 420 125 70 20)
 "$session" click "$title" 85 190 || fail "click"
-sleep 1
+after=$before
+for _ in $(seq 1 50); do
+    sleep 0.1
+    after=$("$session" sum "$title" 420 125 70 20)
+    [ "$after" != "$before" ] && break
+done
+[ "$after" != "$before" ] || fail "the press did not change L1Output"
+sleep 0.3
 if [ -n "$screenshot" ]; then
     import -window root -crop 850x630+87+69 +repage "$screenshot" || fail "screenshot"
 fi

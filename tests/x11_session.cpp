@@ -1,9 +1,11 @@
 // Talks to the real program in an X server, as a user and a window manager do:
+//   x11_session ready             waits until the X server takes connections
 //   x11_session wait TITLE        waits for the window, prints "x y width height"
 //                                 and the screen's width and height
 //   x11_session hints TITLE       prints the size limits and Motif functions it asks for
 //   x11_session click TITLE X Y   clicks the left button at client position (X, Y)
 //   x11_session close TITLE       sends WM_DELETE_WINDOW, what a close box sends
+//   x11_session sum TITLE X Y W H prints a checksum of what the window shows there
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -70,8 +72,9 @@ Window WaitFor(Display* display, const std::string& title) {
 }  // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 3) {
-        std::fputs("usage: x11_session wait|click|close TITLE [X Y]\n", stderr);
+    const std::string command = argc > 1 ? argv[1] : "";
+    if (argc < (command == "ready" ? 2 : 3)) {
+        std::fputs("usage: x11_session ready | wait|hints|click|close TITLE [X Y]\n", stderr);
         return 2;
     }
     Display* display = nullptr;
@@ -85,7 +88,10 @@ int main(int argc, char** argv) {
         std::fputs("no X display\n", stderr);
         return 1;
     }
-    const std::string command = argv[1];
+    if (command == "ready") {
+        XCloseDisplay(display);
+        return 0;
+    }
     const Window window = WaitFor(display, argv[2]);
     if (window == 0) {
         std::fputs("the window did not appear\n", stderr);
@@ -129,6 +135,22 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         XTestFakeButtonEvent(display, 1, True, 0);
         XTestFakeButtonEvent(display, 1, False, 0);
+    } else if (command == "sum" && argc == 7) {
+        XImage* image = XGetImage(display, window, std::atoi(argv[3]), std::atoi(argv[4]),
+                                  unsigned(std::atoi(argv[5])), unsigned(std::atoi(argv[6])),
+                                  AllPlanes, ZPixmap);
+        if (image == nullptr) {
+            std::fputs("could not read the window\n", stderr);
+            return 1;
+        }
+        unsigned long sum = 0;
+        for (int y = 0; y < image->height; ++y) {
+            for (int x = 0; x < image->width; ++x) {
+                sum = sum * 31 + XGetPixel(image, x, y);
+            }
+        }
+        XDestroyImage(image);
+        std::printf("%lu\n", sum);
     } else if (command == "close") {
         XEvent event{};
         event.xclient.type = ClientMessage;
