@@ -66,6 +66,21 @@ void WalkLine(std::int64_t m0, std::int64_t n0, std::int64_t m1, std::int64_t n1
     }
 }
 
+// A line along a row (or a column) at `fixed`: every pixel from a to b
+// inclusive that lies inside the image.
+void DrawRun(const PixelImage& image, bool alongRow, std::int64_t fixed, std::int64_t a,
+             std::int64_t b, Rgb colour) {
+    const std::int64_t length = alongRow ? image.width : image.height;
+    const std::int64_t across = alongRow ? image.height : image.width;
+    if (fixed < 0 || fixed >= across) {
+        return;
+    }
+    const std::int64_t last = std::min(std::max(a, b), length - 1);
+    for (std::int64_t t = std::max<std::int64_t>(std::min(a, b), 0); t <= last; ++t) {
+        Plot(image, alongRow ? t : fixed, alongRow ? fixed : t, colour);
+    }
+}
+
 }  // namespace
 
 void DrawLine(const PixelImage& image, std::int32_t x0, std::int32_t y0, std::int32_t x1,
@@ -75,25 +90,11 @@ void DrawLine(const PixelImage& image, std::int32_t x0, std::int32_t y0, std::in
     const std::int64_t dx = std::int64_t(x1) - x0;
     const std::int64_t dy = std::int64_t(y1) - y0;
     if (dy == 0) {
-        if (y0 < 0 || y0 >= h) {
-            return;
-        }
-        const std::int64_t from = std::max<std::int64_t>(std::min(x0, x1), 0);
-        const std::int64_t to = std::min<std::int64_t>(std::max(x0, x1), w - 1);
-        for (std::int64_t x = from; x <= to; ++x) {
-            Plot(image, x, y0, colour);
-        }
+        DrawRun(image, true, y0, x0, x1, colour);
         return;
     }
     if (dx == 0) {
-        if (x0 < 0 || x0 >= w) {
-            return;
-        }
-        const std::int64_t from = std::max<std::int64_t>(std::min(y0, y1), 0);
-        const std::int64_t to = std::min<std::int64_t>(std::max(y0, y1), h - 1);
-        for (std::int64_t y = from; y <= to; ++y) {
-            Plot(image, x0, y, colour);
-        }
+        DrawRun(image, false, x0, y0, y1, colour);
         return;
     }
     if ((dx < 0 ? -dx : dx) >= (dy < 0 ? -dy : dy)) {
