@@ -4,7 +4,6 @@
 #include <QPainter>
 #include <QScreen>
 
-#include <algorithm>
 #include <memory>
 
 #include "app/toolkit_qt.h"
@@ -13,6 +12,14 @@ namespace {
 
 std::unique_ptr<QApplication> application;
 ToolkitWindow* mainWindow = nullptr;
+
+// Centres the window's outer rectangle, clamped to the screen, on the screen.
+void Centre(QWidget* window) {
+    const QRect screen = window->screen()->geometry();
+    const QSize outer = window->frameGeometry().size().boundedTo(screen.size());
+    window->move(screen.x() + (screen.width() - outer.width()) / 2,
+                 screen.y() + (screen.height() - outer.height()) / 2);
+}
 
 }  // namespace
 
@@ -53,18 +60,6 @@ void StartToolkit() {
     font.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(font);
 }
-
-namespace {
-
-// Centres the window's outer rectangle, clamped to the screen, on the screen.
-void Centre(QWidget* window) {
-    const QRect screen = window->screen()->geometry();
-    const QSize outer = window->frameGeometry().size().boundedTo(screen.size());
-    window->move(screen.x() + (screen.width() - outer.width()) / 2,
-                 screen.y() + (screen.height() - outer.height()) / 2);
-}
-
-}  // namespace
 
 void OpenMainWindow(int width, int height, std::string_view title) {
     mainWindow = new ToolkitWindow(width, height);
