@@ -4,7 +4,10 @@
 
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <limits>
+#include <random>
 #include <string>
 
 namespace {
@@ -146,6 +149,37 @@ TEST(ParseNumber, HostileTextsStayBoundedAndExact) {
     EXPECT_EQ(ParseNumber("\x01\x7f"
                           "5"),
               0.0);
+}
+
+// The C library in the "C" locale reads and writes the same forms, within the
+// texts made here: no hexadecimal, no infinity or NaN words, no exponents that
+// reach the subnormal range.
+TEST(NumberText, AgreesWithTheCLibraryInTheCLocale) {
+    ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
+    std::mt19937_64 random(20261211);
+    const std::string alphabet = "0123456789.+-eE \t,";
+    for (int i = 0; i < 100000; ++i) {
+        std::string text;
+        const int length = int(random() % 14);
+        for (int j = 0; j < length; ++j) {
+            text += alphabet[random() % alphabet.size()];
+        }
+        const double ours = ParseNumber(text);
+        const double theirs = std::strtod(text.c_str(), nullptr);
+        ASSERT_EQ(std::signbit(ours), std::signbit(theirs)) << '"' << text << '"';
+        ASSERT_EQ(ours, theirs) << '"' << text << '"';
+    }
+    for (int i = 0; i < 100000; ++i) {
+        // Doubles of every magnitude a field shows, with their shortest and longest digits.
+        const double value = std::ldexp(double(std::int64_t(random() >> 11)) - double(1ull << 52),
+                                        int(random() % 120) - 100);
+        const int decimals = int(random() % 7);
+        char expected[512];
+        std::snprintf(expected, sizeof expected, "%.*f", decimals, value == 0 ? 0.0 : value);
+        ASSERT_EQ(FormatFixed(value, decimals), expected) << value << " / " << decimals;
+        // With enough decimals the text is exact, and reads back as the same double.
+        ASSERT_EQ(ParseNumber(FormatFixed(value, 110)), value) << value;
+    }
 }
 
 TEST(NumberText, IgnoresTheLocale) {
