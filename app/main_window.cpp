@@ -62,13 +62,13 @@ bool ShowSchematic(const unsigned char* jpeg, std::size_t size) {
 
 void BuildMainWindow() {
     OpenMainWindow(kClientWidth, kClientHeight, "Диплексер (Зорвин2)");
+    // In number order: the fields over the picture, created after it, lie above it.
     for (const ControlSpec& c : kControls) {
         CreateControl(c.number, c.kind, c.x, c.y, c.width, c.height, c.text);
         if (c.number == ResponsePlot) {
             SetPointerShape(ResponsePlot, PointerShape::Crosshair);
         }
     }
-    // The fields over the picture stay above it: they are created after it.
     ShowSchematic(kSchematicJpeg, kSchematicJpegSize);
 
     const PixelImage surface = BeginDrawing(kWindowSurface);

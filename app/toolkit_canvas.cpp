@@ -36,12 +36,7 @@ ToolkitCanvas::ToolkitCanvas(int number, bool sunken, QWidget* parent)
 
 void ToolkitCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    if (image_.size() != size() - QSize(2 * border_, 2 * border_)) {
-        // First paint before the geometry was set up: nothing to show yet.
-        painter.fillRect(rect(), Qt::white);
-    } else {
-        painter.drawImage(border_, border_, image_);
-    }
+    painter.drawImage(border_, border_, image_);
     if (border_ > 0) {
         qDrawWinPanel(&painter, rect(), palette(), true);
     }
