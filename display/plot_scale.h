@@ -1,0 +1,22 @@
+// The response plot's scale: 20 pixels per MHz across, K and the SWR down from
+// the zero line on row 310.
+#pragma once
+
+#include <cstdint>
+
+// Curve samples lie at x = 1, 6, 11, ..., 656; the last is one column beyond
+// the plot and only its segment's visible part shows.
+constexpr std::int32_t kFirstSampleX = 1;
+constexpr std::int32_t kSampleStep = 5;
+constexpr std::int32_t kSampleLimitX = 660;  // samples run while x <= this
+
+constexpr std::int32_t kZeroRow = 310;
+
+// The frequency of the plot's column x, in MHz, rounded to single precision.
+float SampleFrequency(std::int32_t x);
+
+// The row of a sample: 310 minus the scaled value rounded to the nearest whole
+// number (ties to even), wrapping in 32 bits. A scaled value that is NaN,
+// infinite or beyond 32 bits lands on row -2147483338, far above the plot.
+std::int32_t TransferRow(double K);  // K = 0 on row 310, K = 1 on row 10
+std::int32_t SwrRow(double S);       // S = 1 on row 310, S = 1.0625 on row 10
