@@ -143,6 +143,10 @@ TEST_F(PointerEvents, DoNothingBeforeTheFirstPress) {
     QWheelEvent wheel(QPointF(Inside(200, 100)), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton,
                       Qt::NoModifier, Qt::NoScrollPhase, false);
     QApplication::sendEvent(plot, &wheel);
+    QTest::mousePress(plot, Qt::RightButton, {}, Inside(200, 100));
+    QTest::mouseMove(plot, Inside(700, 100));
+    QTest::mouseRelease(plot, Qt::RightButton, {}, Inside(700, 100));
+    QTest::mouseMove(window, QPoint(700, 450));
     Deliver();
     EXPECT_EQ(Text(FiOutput), "Fi");
     EXPECT_EQ(Text(KOutput), "K");
