@@ -1,8 +1,11 @@
 // Lines and pictures on a small pixel image.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <cstdlib>
+#include <random>
 #include <string>
 #include <vector>
 
@@ -18,11 +21,16 @@ class Pixels {
 
     PixelImage Image() { return PixelImage{bytes_.data(), width_, height_, width_ * 3}; }
 
-    std::string Rows() const {
+    bool At(int x, int y) const { return bytes_[std::size_t((y * width_ + x) * 3 + 1)] == 0; }
+
+    std::string Rows() const { return Rows(0, 0, width_, height_); }
+
+    // The part of the image from (left, top), width by height.
+    std::string Rows(int left, int top, int width, int height) const {
         std::string rows;
-        for (int y = 0; y < height_; ++y) {
-            for (int x = 0; x < width_; ++x) {
-                rows += bytes_[std::size_t((y * width_ + x) * 3 + 1)] == 0 ? '#' : '.';
+        for (int y = top; y < top + height; ++y) {
+            for (int x = left; x < left + width; ++x) {
+                rows += At(x, y) ? '#' : '.';
             }
             rows += '\n';
         }
@@ -134,6 +142,39 @@ TEST(DrawLine, ReplacesThePixelColour) {
     EXPECT_EQ(bytes[10], 0);
     EXPECT_EQ(bytes[11], 100);
     EXPECT_EQ(bytes[0], 7);
+}
+
+// Random lines, many of them running off the image: on a 12 x 8 image each is
+// exactly the part of the same line drawn whole on a large image, and drawn
+// whole it has one pixel for each step of its longer axis, both end points
+// included, without gaps.
+TEST(DrawLine, CutLinesAreTheVisiblePartOfTheWholeLine) {
+    constexpr int kOffset = 60;
+    std::mt19937 random(2026);
+    std::uniform_int_distribution<std::int32_t> coordinate(-50, 60);
+    for (int i = 0; i < 3000; ++i) {
+        const std::int32_t x0 = coordinate(random), y0 = coordinate(random);
+        const std::int32_t x1 = coordinate(random), y1 = coordinate(random);
+        Pixels whole(180, 180);
+        DrawLine(whole.Image(), x0 + kOffset, y0 + kOffset, x1 + kOffset, y1 + kOffset, kInk);
+        const int steps = std::max(std::abs(x1 - x0), std::abs(y1 - y0));
+        ASSERT_EQ(whole.Count(), steps + 1) << x0 << "," << y0 << " " << x1 << "," << y1;
+        ASSERT_TRUE(whole.At(x0 + kOffset, y0 + kOffset) && whole.At(x1 + kOffset, y1 + kOffset));
+        // One pixel on every row (or column) of the longer axis.
+        const bool alongX = std::abs(x1 - x0) >= std::abs(y1 - y0);
+        for (int m = 0; m <= steps; ++m) {
+            int onLine = 0;
+            for (int n = 0; n < 180; ++n) {
+                const int major = std::min(alongX ? x0 : y0, alongX ? x1 : y1) + kOffset + m;
+                onLine += alongX ? whole.At(major, n) : whole.At(n, major);
+            }
+            ASSERT_EQ(onLine, 1) << x0 << "," << y0 << " " << x1 << "," << y1;
+        }
+        Pixels cut;
+        DrawLine(cut.Image(), x0, y0, x1, y1, kInk);
+        ASSERT_EQ(cut.Rows(), whole.Rows(kOffset, kOffset, 12, 8))
+            << x0 << "," << y0 << " " << x1 << "," << y1;
+    }
 }
 
 TEST(DrawLine, FarEndPointsCostOnlyTheirVisiblePart) {
