@@ -2,17 +2,13 @@
 // serves the window surface and every canvas.
 #include <algorithm>
 #include <cstdint>
-#include <cstring>
 
 #include "app/toolkit.h"
 
 namespace {
 
 void Plot(const PixelImage& image, std::int64_t x, std::int64_t y, Rgb colour) {
-    std::uint8_t* p = image.pixels + y * image.stride + x * 3;
-    p[0] = colour.r;
-    p[1] = colour.g;
-    p[2] = colour.b;
+    image.pixels[y * image.stride + x] = PixelOf(colour);
 }
 
 // floor((a * b + add) / c) and its remainder, for 0 <= a, b < 2^35, 0 <= add < c < 2^36,
@@ -116,7 +112,9 @@ void DrawPicture(const PixelImage& image, const RgbPicture& picture, int x, int 
         const std::uint8_t* from =
             picture.pixels.data() +
             (std::size_t(row - y) * std::size_t(picture.width) + std::size_t(left - x)) * 3;
-        std::memcpy(image.pixels + row * image.stride + left * 3, from,
-                    std::size_t(right - left) * 3);
+        std::uint32_t* to = image.pixels + row * image.stride + left;
+        for (int column = left; column < right; ++column, from += 3) {
+            *to++ = PixelOf(Rgb{from[0], from[1], from[2]});
+        }
     }
 }

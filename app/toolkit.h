@@ -40,20 +40,26 @@ void SetPointerShape(int control, PointerShape shape);
 std::string ControlText(int control);
 void SetControlText(int control, std::string_view text);
 
-// Drawing. The target is a canvas by number, or kWindowSurface. The pixels are
-// 8-bit red, green, blue, row after row.
+// Drawing. The target is a canvas by number, or kWindowSurface.
 constexpr int kWindowSurface = 0;
 
 struct Rgb {
     std::uint8_t r, g, b;
 };
 
+// The pixels of a drawing target, row after row, each a 24-bit colour held in
+// a 32-bit word 0xffRRGGBB: the layout the window system shows without
+// converting it.
 struct PixelImage {
-    std::uint8_t* pixels;
+    std::uint32_t* pixels;
     int width;
     int height;
-    std::ptrdiff_t stride;  // bytes from one row to the next
+    std::ptrdiff_t stride;  // pixels from one row to the next
 };
+
+constexpr std::uint32_t PixelOf(Rgb colour) {
+    return 0xff000000u | std::uint32_t(colour.r) << 16 | std::uint32_t(colour.g) << 8 | colour.b;
+}
 
 struct RgbPicture {
     int width = 0;

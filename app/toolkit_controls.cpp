@@ -1,9 +1,12 @@
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 
 #include <array>
 #include <limits>
+#include <optional>
+#include <string>
 
 #include "app/toolkit_qt.h"
 
@@ -11,6 +14,13 @@ namespace {
 
 constexpr int kMaxControls = 64;
 std::array<QWidget*, kMaxControls> controls{};
+
+// Texts written into fields and not yet handed to their widgets. A press
+// rewrites KOutput and SwrOutput over a hundred times each while nothing but
+// the plot is painted, and every hand-over lays the text out anew; so a field
+// takes only its last text, before Qt next handles anything.
+std::array<std::optional<std::string>, kMaxControls> pendingTexts;
+bool flushQueued = false;  // a hand-over waits in Qt's queue
 
 QString FromUtf8(std::string_view text) {
     return QString::fromUtf8(text.data(), qsizetype(text.size()));
@@ -32,8 +42,11 @@ QLabel* MakeLabel(bool sunken, QWidget* parent) {
     return label;
 }
 
-QLineEdit* MakeField(bool readOnly, QWidget* parent) {
+QLineEdit* MakeField(int number, bool readOnly, QWidget* parent) {
     auto* field = new QLineEdit(parent);
+    // What the user types replaces a text not yet handed over.
+    QObject::connect(field, &QLineEdit::textEdited, field,
+                     [number] { pendingTexts[std::size_t(number)].reset(); });
     field->setFrame(false);
     field->setReadOnly(readOnly);
     field->setAlignment(Qt::AlignLeft);
@@ -54,7 +67,7 @@ QPushButton* MakeButton(int number, QWidget* parent) {
 ToolkitCanvas* MakeCanvas(int number, bool sunken, int width, int height, QWidget* parent) {
     auto* canvas = new ToolkitCanvas(number, sunken, parent);
     const int border = canvas->Border();
-    canvas->Image() = QImage(width - 2 * border, height - 2 * border, QImage::Format_RGB888);
+    canvas->Image() = QImage(width - 2 * border, height - 2 * border, QImage::Format_RGB32);
     canvas->Image().fill(Qt::white);
     return canvas;
 }
@@ -70,6 +83,20 @@ QWidget* ControlWidget(int control) {
 
 void ForgetControls() {
     controls.fill(nullptr);
+    pendingTexts.fill(std::nullopt);
+}
+
+void FlushControlTexts() {
+    for (std::size_t n = 0; n < pendingTexts.size(); ++n) {
+        if (!pendingTexts[n]) {
+            continue;
+        }
+        if (auto* field = qobject_cast<QLineEdit*>(controls[n])) {
+            field->setText(FromUtf8(*pendingTexts[n]));
+            field->setCursorPosition(0);  // show the start of a text longer than the field
+        }
+        pendingTexts[n].reset();
+    }
 }
 
 void CreateControl(int number, ControlKind kind, int x, int y, int width, int height,
@@ -86,7 +113,7 @@ void CreateControl(int number, ControlKind kind, int x, int y, int width, int he
             break;
         case ControlKind::Field:
         case ControlKind::ReadOnlyField:
-            widget = MakeField(kind == ControlKind::ReadOnlyField, parent);
+            widget = MakeField(number, kind == ControlKind::ReadOnlyField, parent);
             break;
         case ControlKind::Button:
             widget = MakeButton(number, parent);
@@ -110,6 +137,9 @@ void SetPointerShape(int control, PointerShape shape) {
 
 std::string ControlText(int control) {
     QWidget* widget = ControlWidget(control);
+    if (widget != nullptr && pendingTexts[std::size_t(control)]) {
+        return *pendingTexts[std::size_t(control)];
+    }
     if (auto* field = qobject_cast<QLineEdit*>(widget)) {
         return field->text().toStdString();
     }
@@ -124,9 +154,19 @@ std::string ControlText(int control) {
 
 void SetControlText(int control, std::string_view text) {
     QWidget* widget = ControlWidget(control);
-    if (auto* field = qobject_cast<QLineEdit*>(widget)) {
-        field->setText(FromUtf8(text));
-        field->setCursorPosition(0);  // show the start of a text longer than the field
+    if (qobject_cast<QLineEdit*>(widget) != nullptr) {
+        pendingTexts[std::size_t(control)] = std::string(text);
+        if (!flushQueued) {
+            // Whatever lets Qt run next hands the texts over first.
+            flushQueued = true;
+            QMetaObject::invokeMethod(
+                QCoreApplication::instance(),
+                [] {
+                    flushQueued = false;
+                    FlushControlTexts();
+                },
+                Qt::QueuedConnection);
+        }
     } else if (auto* label = qobject_cast<QLabel*>(widget)) {
         label->setText(FromUtf8(text));
     } else if (auto* button = qobject_cast<QPushButton*>(widget)) {

@@ -17,7 +17,9 @@ PixelImage BeginDrawing(int target) {
     if (image == nullptr || image->isNull()) {
         return PixelImage{nullptr, 0, 0, 0};
     }
-    return PixelImage{image->bits(), image->width(), image->height(), image->bytesPerLine()};
+    // RGB32 rows are whole 32-bit words: 0xffRRGGBB each.
+    return PixelImage{reinterpret_cast<std::uint32_t*>(image->bits()), image->width(),
+                      image->height(), image->bytesPerLine() / 4};
 }
 
 void EndDrawing(int target) {

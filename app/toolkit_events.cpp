@@ -24,6 +24,7 @@ void PostEvent(std::int32_t code, int control, std::int32_t x, std::int32_t y) {
 }
 
 std::int32_t WaitForEvent() {
+    FlushControlTexts();  // before anything typed can reach a field
     if (queue.empty()) {
         // Let Qt handle whatever the window system has sent; that may queue
         // events of ours. Anything else that happened is an 'other' event.

@@ -56,4 +56,6 @@ ToolkitWindow* MainWindowWidget();
 void PostEvent(std::int32_t code, int control, std::int32_t x, std::int32_t y);
 // Forget the controls once they have been deleted, and queued events.
 void ForgetControls();
+// Hands the texts written into fields since Qt last ran to their widgets.
+void FlushControlTexts();
 void ForgetEvents();

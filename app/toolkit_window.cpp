@@ -26,7 +26,7 @@ void Centre(QWidget* window) {
 ToolkitWindow::ToolkitWindow(int width, int height)
     : QWidget(nullptr, Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
                            Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint),
-      surface_(width, height, QImage::Format_RGB888) {
+      surface_(width, height, QImage::Format_RGB32) {
     setFixedSize(width, height);
     surface_.fill(palette().color(QPalette::Window));
 }

@@ -17,11 +17,12 @@ namespace {
 class Pixels {
   public:
     Pixels(int width = 12, int height = 8)
-        : width_(width), height_(height), bytes_(std::size_t(width * height * 3), 255) {}
+        : width_(width), height_(height), words_(std::size_t(width * height), 0xffffffffu) {}
 
-    PixelImage Image() { return PixelImage{bytes_.data(), width_, height_, width_ * 3}; }
+    PixelImage Image() { return PixelImage{words_.data(), width_, height_, width_}; }
 
-    bool At(int x, int y) const { return bytes_[std::size_t((y * width_ + x) * 3 + 1)] == 0; }
+    // Drawn: the green of the ink, 0.
+    bool At(int x, int y) const { return (words_[std::size_t(y * width_ + x)] & 0xff00u) == 0; }
 
     std::string Rows() const { return Rows(0, 0, width_, height_); }
 
@@ -39,15 +40,15 @@ class Pixels {
 
     int Count() const {
         int n = 0;
-        for (std::size_t i = 1; i < bytes_.size(); i += 3) {
-            n += bytes_[i] == 0;
+        for (std::uint32_t word : words_) {
+            n += (word & 0xff00u) == 0;
         }
         return n;
     }
 
   private:
     int width_, height_;
-    std::vector<std::uint8_t> bytes_;
+    std::vector<std::uint32_t> words_;
 };
 
 constexpr Rgb kInk{200, 0, 100};
@@ -136,12 +137,15 @@ TEST(DrawLine, CoversExactlyThePixelsOfTheLine) {
 }
 
 TEST(DrawLine, ReplacesThePixelColour) {
-    std::vector<std::uint8_t> bytes(3 * 3 * 3, 7);
-    DrawLine(PixelImage{bytes.data(), 3, 3, 9}, 0, 1, 2, 1, kInk);
-    EXPECT_EQ(bytes[9], 200);
-    EXPECT_EQ(bytes[10], 0);
-    EXPECT_EQ(bytes[11], 100);
-    EXPECT_EQ(bytes[0], 7);
+    // Three rows of three pixels, each row four words apart.
+    std::vector<std::uint32_t> words(12, 0x07070707u);
+    DrawLine(PixelImage{words.data(), 3, 3, 4}, 0, 1, 2, 1, kInk);
+    const std::vector<std::uint32_t> expected{
+        0x07070707u, 0x07070707u, 0x07070707u, 0x07070707u,  // row 0 and its padding
+        0xffc80064u, 0xffc80064u, 0xffc80064u, 0x07070707u,  // row 1: red 200, blue 100
+        0x07070707u, 0x07070707u, 0x07070707u, 0x07070707u,
+    };
+    EXPECT_EQ(words, expected);
 }
 
 // Random lines, many of them running off the image: on a 12 x 8 image each is

@@ -260,6 +260,25 @@ TEST_F(WindowTest, TypingOverTheSchematicChangesNothingElse) {
     EXPECT_EQ(Text(L1Output), "0.199 мкгн");
 }
 
+TEST_F(WindowTest, FieldsShowTheLastTextWritten) {
+    auto* field = qobject_cast<QLineEdit*>(Widget(FiOutput));
+    const std::string longText = "1234567890 " + std::string(200, '7') + " end";
+    SetControlText(FiOutput, "first");
+    SetControlText(FiOutput, longText);
+    EXPECT_EQ(Text(FiOutput), longText);
+    // Once Qt runs, the field shows the start of the long text.
+    QApplication::processEvents();
+    EXPECT_EQ(field->text().toStdString(), longText);
+    EXPECT_EQ(field->cursorPosition(), 0);
+    // The user's typing wins over a text written before it.
+    Press();
+    Type(L1Output, "typed");
+    QApplication::processEvents();
+    EXPECT_EQ(Text(L1Output), "typed");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(Widget(L1Output))->text(), "typed");
+    EXPECT_EQ(qobject_cast<QLineEdit*>(Widget(C1Output))->text(), "1273.885 пф");
+}
+
 TEST_F(WindowTest, CloseRequestEndsTheLoopAndClosesNothingByItself) {
     for (int pressFirst = 0; pressFirst < 2; ++pressFirst) {
         if (pressFirst) {
