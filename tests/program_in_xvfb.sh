@@ -59,12 +59,15 @@ read -r _ min _ max _ functions <<<"$hints"
 finish $pid "closed before a calculation"
 
 # 2. A press of the calculate button, then the close box. The press shows in
-# L1Output, whose text changes from "L1" to the coil's value.
+# L1Output, whose text changes from "L1" to the coil's value, and on the plot,
+# around the K curve's peak at (201, 29) inside the plot's border at (12, 272).
+# Then the pointer over the plot at 10 MHz shows in FiOutput.
 "$program" &
 pid=$!
 "$session" wait "$title" >/dev/null || fail "the window did not appear"
 sleep 0.5
 before=$("$session" sum "$title" 420 125 70 20)
+plot_before=$("$session" sum "$title" 200 290 30 30)
 "$session" click "$title" 85 190 || fail "click"
 after=$before
 for _ in $(seq 1 50); do
@@ -73,6 +76,17 @@ for _ in $(seq 1 50); do
     [ "$after" != "$before" ] && break
 done
 [ "$after" != "$before" ] || fail "the press did not change L1Output"
+sleep 0.3
+[ "$("$session" sum "$title" 200 290 30 30)" != "$plot_before" ] || fail "the press drew no curve"
+fi_before=$("$session" sum "$title" 760 370 70 20)
+"$session" move "$title" 212 372 || fail "move"
+fi_after=$fi_before
+for _ in $(seq 1 50); do
+    sleep 0.1
+    fi_after=$("$session" sum "$title" 760 370 70 20)
+    [ "$fi_after" != "$fi_before" ] && break
+done
+[ "$fi_after" != "$fi_before" ] || fail "the pointer over the plot did not change FiOutput"
 sleep 0.3
 if [ -n "$screenshot" ]; then
     import -window root -crop 850x630+87+69 +repage "$screenshot" || fail "screenshot"

@@ -135,6 +135,9 @@ int main(int argc, char** argv) {
         std::this_thread::sleep_for(std::chrono::milliseconds(100));
         XTestFakeButtonEvent(display, 1, True, 0);
         XTestFakeButtonEvent(display, 1, False, 0);
+    } else if (command == "move" && argc == 5) {
+        XTestFakeMotionEvent(display, -1, x + std::atoi(argv[3]), y + std::atoi(argv[4]), 0);
+        XSync(display, False);
     } else if (command == "sum" && argc == 7) {
         XImage* image = XGetImage(display, window, std::atoi(argv[3]), std::atoi(argv[4]),
                                   unsigned(std::atoi(argv[5])), unsigned(std::atoi(argv[6])),
