@@ -122,6 +122,22 @@ TEST_F(ResponsePlotTest, ShowsTheKCurveAtOnceAndThenTheWholePlot) {
     EXPECT_EQ(recorder.shown[1], CanvasImage(ResponsePlot));
 }
 
+// F = 0 makes every sample NaN, on row -2147483338: each curve is its first
+// segment from (0, 310) up and off the top, then runs along that row far above.
+TEST_F(ResponsePlotTest, SamplesThatAreNotNumbersRunOffTheTop) {
+    Type(FreqInput, "0");
+    Press();
+    EXPECT_EQ(Text(KOutput), "NaN");
+    EXPECT_EQ(CountFailures(CanvasImage(ResponsePlot),
+                            [](int x, int y, QColor c) {
+                                if (x == 0 && y <= 310) {
+                                    return c == kRed;  // the SWR segment over the K segment
+                                }
+                                return c == (OnGrid(x, y) ? kBlack : kWhite);
+                            }),
+              0);
+}
+
 TEST_F(ResponsePlotTest, PressesDrawOverEarlierCurves) {
     Press();
     const QImage first = CanvasImage(ResponsePlot);
