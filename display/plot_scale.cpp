@@ -12,8 +12,12 @@ std::int32_t RowOf(double scaled) {
 
 }  // namespace
 
+double ColumnFrequency(std::int32_t x) {
+    return x / 20.0;
+}
+
 float SampleFrequency(std::int32_t x) {
-    return Single(x / 20.0);
+    return Single(ColumnFrequency(x));
 }
 
 std::int32_t TransferRow(double K) {

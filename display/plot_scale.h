@@ -12,7 +12,9 @@ constexpr std::int32_t kSampleLimitX = 660;  // samples run while x <= this
 
 constexpr std::int32_t kZeroRow = 310;
 
-// The frequency of the plot's column x, in MHz, rounded to single precision.
+// The frequency of the plot's column x in MHz, x / 20, and that frequency
+// rounded to single precision, as the network is evaluated at.
+double ColumnFrequency(std::int32_t x);
 float SampleFrequency(std::int32_t x);
 
 // The row of a sample: 310 minus the scaled value rounded to the nearest whole

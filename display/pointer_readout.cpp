@@ -4,17 +4,17 @@
 
 #include "app/number_text.h"
 #include "app/toolkit.h"
+#include "display/plot_scale.h"
 #include "model/fields.h"
 #include "model/network_response.h"
-#include "model/rounding.h"
 
 void ShowPointerReadout() {
     const std::int32_t x = EventPointerX();
     if (x <= 0) {
         return;
     }
-    const double Fi = x / 20.0;
-    SetFieldText(FiOutput, FormatFixed(Fi, 2) + "  Мгц    ");
-    StandingWaveRatio(Single(Fi));
-    TransferCoefficient(Single(Fi));
+    SetFieldText(FiOutput, FormatFixed(ColumnFrequency(x), 2) + "  Мгц    ");
+    const float f = SampleFrequency(x);
+    StandingWaveRatio(f);
+    TransferCoefficient(f);
 }

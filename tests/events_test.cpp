@@ -2,7 +2,6 @@
 // pointer position in drawable-area coordinates.
 #include <QCursor>
 #include <QTimer>
-#include <QWheelEvent>
 
 #include <vector>
 
@@ -42,9 +41,6 @@ class PointerEvents : public WindowTest {
         QTest::mouseMove(window, QPoint(700, 500));
         Take();
     }
-
-    // A point of the plot given in drawable-area coordinates.
-    static QPoint Inside(int x, int y) { return QPoint(x + 2, y + 2); }
 
     QWidget* plot = nullptr;
 };
@@ -97,9 +93,7 @@ TEST_F(PointerEvents, ButtonsClicksAndTheWheel) {
         QTest::mouseRelease(plot, button, {}, Inside(10, 20));
         EXPECT_EQ(Take(), std::vector<Seen>(button == Qt::LeftButton ? 7 : 4, at));
     }
-    QWheelEvent wheel(QPointF(Inside(10, 20)), QPointF(plot->mapToGlobal(Inside(10, 20))), QPoint(),
-                      QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(plot, &wheel);
+    TurnWheel(plot, Inside(10, 20), 120);
     EXPECT_EQ(Take(), std::vector<Seen>(1, at));
 }
 
@@ -140,9 +134,7 @@ TEST_F(PointerEvents, OtherControlsAndTheKeyboard) {
 TEST_F(PointerEvents, DoNothingBeforeTheFirstPress) {
     QTest::mouseMove(plot, Inside(200, 100));
     QTest::mouseClick(plot, Qt::LeftButton, {}, Inside(200, 100));
-    QWheelEvent wheel(QPointF(Inside(200, 100)), QPointF(), QPoint(), QPoint(0, -120), Qt::NoButton,
-                      Qt::NoModifier, Qt::NoScrollPhase, false);
-    QApplication::sendEvent(plot, &wheel);
+    TurnWheel(plot, Inside(200, 100), -120);
     QTest::mousePress(plot, Qt::RightButton, {}, Inside(200, 100));
     QTest::mouseMove(plot, Inside(700, 100));
     QTest::mouseRelease(plot, Qt::RightButton, {}, Inside(700, 100));

@@ -5,6 +5,7 @@
 #include <QImage>
 #include <QLineEdit>
 #include <QTest>
+#include <QWheelEvent>
 
 #include <gtest/gtest.h>
 
@@ -69,6 +70,18 @@ class WindowTest : public ::testing::Test {
     static void Press() {
         QTest::mouseClick(Widget(CalculateButton), Qt::LeftButton);
         Deliver();
+    }
+
+    // A point of ResponsePlot given in drawable-area coordinates, inside its
+    // 2-pixel border.
+    static QPoint Inside(int x, int y) { return QPoint(x + 2, y + 2); }
+
+    // One turn of the wheel over `point` of `widget`, as the platform
+    // delivers it to the control under the pointer.
+    static void TurnWheel(QWidget* widget, QPoint point, int delta) {
+        QWheelEvent wheel(QPointF(point), QPointF(widget->mapToGlobal(point)), QPoint(),
+                          QPoint(0, delta), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(widget, &wheel);
     }
 
     static QImage CanvasImage(int control) {

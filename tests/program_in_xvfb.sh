@@ -66,27 +66,26 @@ finish $pid "closed before a calculation"
 pid=$!
 "$session" wait "$title" >/dev/null || fail "the window did not appear"
 sleep 0.5
-before=$("$session" sum "$title" 420 125 70 20)
+# Waits up to 5 s for a region of the window (x y width height) to differ from
+# the sum it had before: changed_from SUM X Y WIDTH HEIGHT.
+changed_from() {
+    local before=$1
+    shift
+    for _ in $(seq 1 50); do
+        sleep 0.1
+        [ "$("$session" sum "$title" "$@")" != "$before" ] && return 0
+    done
+    return 1
+}
+l1_before=$("$session" sum "$title" 420 125 70 20)
 plot_before=$("$session" sum "$title" 200 290 30 30)
 "$session" click "$title" 85 190 || fail "click"
-after=$before
-for _ in $(seq 1 50); do
-    sleep 0.1
-    after=$("$session" sum "$title" 420 125 70 20)
-    [ "$after" != "$before" ] && break
-done
-[ "$after" != "$before" ] || fail "the press did not change L1Output"
+changed_from "$l1_before" 420 125 70 20 || fail "the press did not change L1Output"
 sleep 0.3
 [ "$("$session" sum "$title" 200 290 30 30)" != "$plot_before" ] || fail "the press drew no curve"
 fi_before=$("$session" sum "$title" 760 370 70 20)
 "$session" move "$title" 212 372 || fail "move"
-fi_after=$fi_before
-for _ in $(seq 1 50); do
-    sleep 0.1
-    fi_after=$("$session" sum "$title" 760 370 70 20)
-    [ "$fi_after" != "$fi_before" ] && break
-done
-[ "$fi_after" != "$fi_before" ] || fail "the pointer over the plot did not change FiOutput"
+changed_from "$fi_before" 760 370 70 20 || fail "the pointer over the plot did not change FiOutput"
 sleep 0.3
 if [ -n "$screenshot" ]; then
     import -window root -crop 850x630+87+69 +repage "$screenshot" || fail "screenshot"

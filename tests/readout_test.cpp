@@ -1,6 +1,4 @@
 // The readout under the pointer, driven through the real plot canvas.
-#include <QWheelEvent>
-
 #include <algorithm>
 #include <string>
 #include <string_view>
@@ -29,8 +27,6 @@ class PointerReadout : public WindowTest {
         writes.emplace_back(control, std::string(text));
         SetControlText(control, text);
     }
-
-    static QPoint Inside(int x, int y) { return QPoint(x + 2, y + 2); }
 
     void MoveTo(int x, int y = 100) {
         QTest::mouseMove(plot, Inside(x, y));
@@ -88,10 +84,7 @@ TEST_F(PointerReadout, EveryEventRunsItOnceInOrderFiSwrK) {
         thrice.insert(thrice.end(), once.begin(), once.end());
     }
     EXPECT_EQ(Taken(), thrice);
-    QWheelEvent wheel(QPointF(Inside(200, 50)), QPointF(plot->mapToGlobal(Inside(200, 50))),
-                      QPoint(), QPoint(0, 120), Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase,
-                      false);
-    QApplication::sendEvent(plot, &wheel);
+    TurnWheel(plot, Inside(200, 50), 120);
     Deliver();
     EXPECT_EQ(Taken(), once);
 }

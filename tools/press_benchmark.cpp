@@ -21,7 +21,6 @@
 #include "model/diplexer_state.h"
 #include "model/fields.h"
 #include "model/network_response.h"
-#include "model/rounding.h"
 
 namespace {
 
@@ -32,6 +31,12 @@ void OpenWindow() {
     for (int i = 0; i < 10; ++i) {
         QApplication::processEvents();
     }
+}
+
+// What the event loop does next: hand the texts over and let Qt paint.
+void RepaintFields() {
+    FlushControlTexts();
+    QApplication::processEvents();
 }
 
 void CloseWindow() {
@@ -56,8 +61,7 @@ void PressInWindow(benchmark::State& s, bool repaintFields) {
     for (auto _ : s) {
         RunCalculateSequence();
         if (repaintFields) {
-            FlushControlTexts();
-            QApplication::processEvents();
+            RepaintFields();
         }
     }
     CloseWindow();
@@ -90,8 +94,7 @@ void ReadoutInWindow(benchmark::State& s, bool repaintFields) {
         state.lastEvent = WaitForEvent();
         HandleEvent(state.lastEvent);
         if (repaintFields) {
-            FlushControlTexts();
-            QApplication::processEvents();
+            RepaintFields();
         }
         x = 401 - x;
     }
@@ -103,10 +106,9 @@ void ReadoutBareModel(benchmark::State& s) {
     BeginCalculation();
     std::int32_t x = 200;
     for (auto _ : s) {
-        const double Fi = x / 20.0;
-        SetFieldText(FiOutput, FormatFixed(Fi, 2) + "  Мгц    ");
-        benchmark::DoNotOptimize(StandingWaveRatio(Single(Fi)));
-        benchmark::DoNotOptimize(TransferCoefficient(Single(Fi)));
+        SetFieldText(FiOutput, FormatFixed(ColumnFrequency(x), 2) + "  Мгц    ");
+        benchmark::DoNotOptimize(StandingWaveRatio(SampleFrequency(x)));
+        benchmark::DoNotOptimize(TransferCoefficient(SampleFrequency(x)));
         x = 401 - x;
     }
 }
