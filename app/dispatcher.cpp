@@ -1,12 +1,15 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/dispatcher.h"
 
-#include "app/toolkit.h"
+#include "app/control_numbers.h"
 #include "display/pointer_readout.h"
 #include "display/response_plots.h"
 #include "model/components.h"
 #include "model/diplexer_state.h"
-#include "model/fields.h"
 #include "model/network_response.h"
+#include "toolkit/toolkit.h"
+
+namespace diplexer {
 
 void RunCalculateSequence() {
     BeginCalculation();
@@ -35,3 +38,5 @@ std::int32_t HandleEvent(std::int32_t event) {
     }
     return 1;
 }
+
+}  // namespace diplexer

@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/jpeg_decoder.h"
 
 #include <csetjmp>
 #include <cstdio>
 
 #include <jpeglib.h>
+
+namespace diplexer {
 
 namespace {
 
@@ -77,3 +80,5 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, RgbPicture& picture)
     }
     return clean;
 }
+
+}  // namespace diplexer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/number_text.h"
 
 #include <charconv>
@@ -5,6 +6,8 @@
 #include <cstdint>
 #include <limits>
 #include <system_error>
+
+namespace diplexer {
 
 namespace {
 
@@ -161,3 +164,5 @@ double ParseNumber(std::string_view text) {
     }
     return negative ? -magnitude : magnitude;
 }
+
+}  // namespace diplexer

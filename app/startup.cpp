@@ -1,21 +1,25 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/startup.h"
 
 #include "app/dispatcher.h"
 #include "app/main_window.h"
-#include "app/toolkit.h"
 #include "model/diplexer_state.h"
 #include "model/fields.h"
+#include "toolkit/toolkit.h"
+
+namespace diplexer {
 
 void ConnectModelToWindow() {
     UseFieldAccess({&ControlText, &SetControlText});
 }
 
+std::int32_t HandleNextEvent() {
+    state.lastEvent = WaitForEvent();
+    return HandleEvent(state.lastEvent);
+}
+
 void RunEventLoop() {
-    for (;;) {
-        state.lastEvent = WaitForEvent();
-        if (HandleEvent(state.lastEvent) == 0) {
-            return;
-        }
+    while (HandleNextEvent() != 0) {
     }
 }
 
@@ -28,3 +32,5 @@ int RunDiplexer() {
     StopToolkit();
     return 0;
 }
+
+}  // namespace diplexer

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/plot_scale.h"
 
 #include "model/rounding.h"
+
+namespace diplexer {
 
 namespace {
 
@@ -13,7 +16,7 @@ std::int32_t RowOf(double scaled) {
 }  // namespace
 
 double ColumnFrequency(std::int32_t x) {
-    return x / 20.0;
+    return x / double(kPixelsPerMHz);
 }
 
 float SampleFrequency(std::int32_t x) {
@@ -27,3 +30,5 @@ std::int32_t TransferRow(double K) {
 std::int32_t SwrRow(double S) {
     return RowOf((S - 1) * 4800);
 }
+
+}  // namespace diplexer

@@ -1,12 +1,16 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/pointer_readout.h"
 
 #include <cstdint>
 
+#include "app/control_numbers.h"
 #include "app/number_text.h"
-#include "app/toolkit.h"
 #include "display/plot_scale.h"
 #include "model/fields.h"
 #include "model/network_response.h"
+#include "toolkit/toolkit.h"
+
+namespace diplexer {
 
 void ShowPointerReadout() {
     const std::int32_t x = EventPointerX();
@@ -18,3 +22,5 @@ void ShowPointerReadout() {
     StandingWaveRatio(f);
     TransferCoefficient(f);
 }
+
+}  // namespace diplexer

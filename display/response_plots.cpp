@@ -1,18 +1,18 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "display/response_plots.h"
 
 #include <cstdint>
 #include <iterator>
 
-#include "app/toolkit.h"
+#include "app/control_numbers.h"
+#include "display/plot_colours.h"
 #include "display/plot_scale.h"
-#include "model/fields.h"
 #include "model/network_response.h"
+#include "toolkit/toolkit.h"
+
+namespace diplexer {
 
 namespace {
-
-constexpr Rgb kGridColour{0, 0, 0};
-constexpr Rgb kTransferColour{0, 159, 0};
-constexpr Rgb kSwrColour{223, 0, 0};
 
 struct GridLine {
     std::int32_t x0, y0, x1, y1;
@@ -20,11 +20,11 @@ struct GridLine {
 
 // The zero line and the top line come first: PlotSwr draws them again.
 constexpr GridLine kGrid[] = {
-    {0, kZeroRow, 660, kZeroRow},  // K = 0, SWR = 1
-    {0, 10, 660, 10},              // K = 1, SWR = 1.0625
-    {200, 0, 200, 320},            // 10 MHz
-    {400, 0, 400, 320},            // 20 MHz
-    {600, 0, 600, 320},            // 30 MHz
+    {0, kZeroRow, kGridRight, kZeroRow},
+    {0, kTopRow, kGridRight, kTopRow},
+    {ColumnOfMHz(10), 0, ColumnOfMHz(10), kGridBottom},
+    {ColumnOfMHz(20), 0, ColumnOfMHz(20), kGridBottom},
+    {ColumnOfMHz(30), 0, ColumnOfMHz(30), kGridBottom},
 };
 constexpr int kHorizontalGridLines = 2;
 
@@ -63,3 +63,5 @@ void PlotSwr() {
     PlotCurve(
         kHorizontalGridLines, [](float f) { return SwrRow(StandingWaveRatio(f)); }, kSwrColour);
 }
+
+}  // namespace diplexer

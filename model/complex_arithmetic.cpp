@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/complex_arithmetic.h"
 
 #include <cmath>
 
 #include "model/rounding.h"
+
+namespace diplexer {
 
 void ComplexDivide() {
     const double a = state.operandA.re;
@@ -49,3 +52,5 @@ Complex Multiply(Complex a, Complex b) {
 Complex Reciprocal(Complex z) {
     return Divide({1.0f, 0.0f}, z);
 }
+
+}  // namespace diplexer

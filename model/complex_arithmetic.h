@@ -1,8 +1,11 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Complex division and multiplication over the registers of DiplexerState:
 // write operandA and operandB, call, read result.
 #pragma once
 
 #include "model/diplexer_state.h"
+
+namespace diplexer {
 
 // result = operandA / operandB, by Smith's method.
 void ComplexDivide();
@@ -14,3 +17,5 @@ void ComplexMultiply();
 Complex Divide(Complex a, Complex b);
 Complex Multiply(Complex a, Complex b);
 Complex Reciprocal(Complex z);
+
+}  // namespace diplexer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/components.h"
 
 #include <cstdint>
@@ -7,6 +8,8 @@
 #include "model/diplexer_state.h"
 #include "model/fields.h"
 #include "model/rounding.h"
+
+namespace diplexer {
 
 float Omega(double F) {
     return Single((F * kTwoPi) * kTenToSeven);
@@ -42,3 +45,5 @@ void CalculateComponents() {
     show(ParallelLoadROutput, state.R, 2, " ом");
     show(SourceROutput, state.R, 2, " ом");
 }
+
+}  // namespace diplexer

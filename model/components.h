@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Component values: L1, L2, C1 and C2 of the diplexer for the working frequency.
 #pragma once
+
+namespace diplexer {
 
 // 6.28 (standing for 2 pi) and 10^7 as the single-precision constants the
 // model has always used, widened to double.
@@ -17,3 +20,5 @@ void BeginCalculation();
 // Reads F, R, Qk and Qd from their fields, stores R, Qk, L1, L2, C1 and C2,
 // and writes the seven fields over the schematic.
 void CalculateComponents();
+
+}  // namespace diplexer

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one record the model keeps between events.
 #pragma once
 
 #include <cstdint>
+
+namespace diplexer {
 
 // A complex number in single precision: impedances in ohms, admittances in
 // siemens, plain ratios.
@@ -32,3 +35,5 @@ extern DiplexerState state;
 
 // Clears every field, as at start-up.
 void ResetDiplexerState();
+
+}  // namespace diplexer

@@ -1,6 +1,9 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/fields.h"
 
 #include <array>
+
+namespace diplexer {
 
 namespace {
 
@@ -37,3 +40,5 @@ std::string FieldText(int control) {
 void SetFieldText(int control, std::string_view text) {
     access.write(control, text);
 }
+
+}  // namespace diplexer

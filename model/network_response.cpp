@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/network_response.h"
 
 #include <cmath>
@@ -8,6 +9,8 @@
 #include "model/diplexer_state.h"
 #include "model/fields.h"
 #include "model/rounding.h"
+
+namespace diplexer {
 
 namespace {
 
@@ -80,3 +83,5 @@ void ShowResponseAtWorkingFrequency() {
     SetFieldText(LossOutput, FormatFixed(D, 4) + "           ");
     StandingWaveRatio(Single(F));
 }
+
+}  // namespace diplexer

@@ -1,5 +1,8 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The network's response at any frequency, from the values of the last calculation.
 #pragma once
+
+namespace diplexer {
 
 // Sets state.Zin, the input impedance at F MHz.
 void InputImpedance(float F);
@@ -13,3 +16,5 @@ double StandingWaveRatio(float F);
 // The calculate sequence after the component values: K, the loss D and the
 // SWR at the working frequency read afresh from FreqInput.
 void ShowResponseAtWorkingFrequency();
+
+}  // namespace diplexer

@@ -1,7 +1,10 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "model/rounding.h"
 
 #include <cmath>
 #include <limits>
+
+namespace diplexer {
 
 std::int32_t RoundToInt32(double x) {
     // The default rounding mode is to nearest, ties to even; nothing changes it.
@@ -13,3 +16,5 @@ std::int32_t RoundToInt32(double x) {
     }
     return static_cast<std::int32_t>(whole);
 }
+
+}  // namespace diplexer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The plot's scale on its own: the row of every curve sample, with the field
 // texts kept in the model's plain table.
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 #include "model/diplexer_state.h"
 #include "model/fields.h"
 #include "model/network_response.h"
+
+using namespace diplexer;
 
 namespace {
 

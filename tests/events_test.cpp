@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Pointer activity over the canvases arrives as control events that carry the
 // pointer position in drawable-area coordinates.
 #include <QCursor>
@@ -6,6 +7,8 @@
 #include <vector>
 
 #include "gui_fixture.h"
+
+using namespace diplexer;
 
 namespace {
 

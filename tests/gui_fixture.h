@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The real main window, built afresh for each test under the offscreen platform.
 #pragma once
 
@@ -11,13 +12,16 @@
 
 #include <string>
 
+#include "app/control_numbers.h"
 #include "app/dispatcher.h"
 #include "app/main_window.h"
 #include "app/startup.h"
-#include "app/toolkit.h"
-#include "app/toolkit_qt.h"
 #include "model/diplexer_state.h"
 #include "model/fields.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/toolkit_qt.h"
+
+namespace diplexer {
 
 class WindowTest : public ::testing::Test {
   protected:
@@ -38,12 +42,11 @@ class WindowTest : public ::testing::Test {
     }
 
     // Lets Qt deliver what is pending, then hands every queued event of ours to
-    // the dispatcher, as the event loop does.
+    // the dispatcher, one loop step at a time, as the event loop does.
     static void Deliver() {
         QApplication::processEvents();
         while (QueuedEvents() > 0) {
-            state.lastEvent = WaitForEvent();
-            HandleEvent(state.lastEvent);
+            HandleNextEvent();
         }
     }
 
@@ -73,8 +76,10 @@ class WindowTest : public ::testing::Test {
     }
 
     // A point of ResponsePlot given in drawable-area coordinates, inside its
-    // 2-pixel border.
-    static QPoint Inside(int x, int y) { return QPoint(x + 2, y + 2); }
+    // sunken edge.
+    static QPoint Inside(int x, int y) {
+        return QPoint(x + kSunkenEdgeWidth, y + kSunkenEdgeWidth);
+    }
 
     // One turn of the wheel over `point` of `widget`, as the platform
     // delivers it to the control under the pointer.
@@ -90,3 +95,5 @@ class WindowTest : public ::testing::Test {
 
     ToolkitWindow* window = nullptr;
 };
+
+}  // namespace diplexer

@@ -1,18 +1,22 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Test main for the GUI tests: the real toolkit, on Qt's offscreen platform
 // unless a display is chosen explicitly, on a Russian desktop (decimal comma),
 // whose locale Qt takes on at start-up.
+#include <QByteArray>
+#include <QtGlobal>
+
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-
-#include "app/toolkit.h"
+#include "toolkit/toolkit.h"
 
 int main(int argc, char** argv) {
     ::testing::InitGoogleTest(&argc, argv);
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
-    setenv("LC_ALL", "ru_RU.UTF-8", 1);
-    StartToolkit();
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    }
+    qputenv("LC_ALL", QByteArray("ru_RU.UTF-8"));
+    diplexer::StartToolkit();
     const int result = RUN_ALL_TESTS();
-    StopToolkit();
+    diplexer::StopToolkit();
     return result;
 }

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model on its own: complex registers, component values and the network
 // response, with the field texts kept in the model's plain table.
 #include <gtest/gtest.h>
@@ -12,6 +13,8 @@
 #include "model/fields.h"
 #include "model/network_response.h"
 #include "model/rounding.h"
+
+using namespace diplexer;
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "app/number_text.h"
 
 #include <gtest/gtest.h>
@@ -9,6 +10,8 @@
 #include <limits>
 #include <random>
 #include <string>
+
+using namespace diplexer;
 
 namespace {
 

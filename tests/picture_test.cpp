@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The embedded schematic picture and the decoder's handling of damaged data.
 #include <gtest/gtest.h>
 
@@ -9,6 +10,8 @@
 
 #include "app/jpeg_decoder.h"
 #include "app/schematic_data.h"
+
+using namespace diplexer;
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines and pictures on a small pixel image.
 #include <gtest/gtest.h>
 
@@ -9,7 +10,9 @@
 #include <string>
 #include <vector>
 
-#include "app/toolkit.h"
+#include "toolkit/pixels.h"
+
+using namespace diplexer;
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The response plot on the real canvas: grid and curves, pixel by pixel.
 #include <QColor>
 #include <QEvent>
@@ -8,6 +9,8 @@
 #include <vector>
 
 #include "gui_fixture.h"
+
+using namespace diplexer;
 
 namespace {
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Starts the real program in a real X server (Xvfb, 1024 x 768), checks that its
 # window is 850 x 630 and centred, and closes it as a window manager's close box
 # does, once before and once after a press of the calculate button. Each run

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The readout under the pointer, driven through the real plot canvas.
 #include <algorithm>
 #include <string>
@@ -6,6 +7,8 @@
 #include <vector>
 
 #include "gui_fixture.h"
+
+using namespace diplexer;
 
 namespace {
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Talks to the real program in an X server, as a user and a window manager do:
 //   x11_session ready             waits until the X server takes connections
 //   x11_session wait TITLE        waits for the window, prints "x y width height"

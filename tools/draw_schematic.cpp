@@ -1,68 +1,51 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Draws the diplexer's schematic picture and writes it as a baseline colour
 // JPEG: draw_schematic OUTPUT.jpg. The program embeds assets/schematic.jpg,
 // made with this tool.
 #include <cmath>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
 
 #include <jpeglib.h>
 
+#include "toolkit/pixels.h"
+
 namespace {
+
+using diplexer::DrawLine;
+using diplexer::PixelImage;
+using diplexer::PixelOf;
+using diplexer::Rgb;
 
 constexpr int kWidth = 560;
 constexpr int kHeight = 270;
 
-struct Colour {
-    unsigned char r, g, b;
-};
-constexpr Colour kWire{42, 100, 50};
-constexpr Colour kPart{20, 12, 125};
-constexpr Colour kDot{235, 5, 20};
+constexpr Rgb kWire{42, 100, 50};
+constexpr Rgb kPart{20, 12, 125};
+constexpr Rgb kDot{235, 5, 20};
 
-std::vector<unsigned char> pixels(kWidth* kHeight * 3, 255);
+// The picture, white to start with, in the pixel library's layout.
+std::vector<std::uint32_t> words(std::size_t(kWidth) * kHeight, PixelOf(Rgb{255, 255, 255}));
+const PixelImage picture{words.data(), kWidth, kHeight, kWidth};
 
-void Put(int x, int y, Colour c) {
-    if (x < 0 || y < 0 || x >= kWidth || y >= kHeight) {
-        return;
-    }
-    unsigned char* p = &pixels[(std::size_t(y) * kWidth + std::size_t(x)) * 3];
-    p[0] = c.r;
-    p[1] = c.g;
-    p[2] = c.b;
+void Line(int x0, int y0, int x1, int y1, Rgb c) {
+    DrawLine(picture, x0, y0, x1, y1, c);
 }
 
-void Line(int x0, int y0, int x1, int y1, Colour c) {
-    const int dx = std::abs(x1 - x0);
-    const int dy = -std::abs(y1 - y0);
-    const int sx = x0 < x1 ? 1 : -1;
-    const int sy = y0 < y1 ? 1 : -1;
-    int error = dx + dy;
-    for (;;) {
-        Put(x0, y0, c);
-        if (x0 == x1 && y0 == y1) {
-            return;
-        }
-        const int e2 = 2 * error;
-        if (e2 >= dy) {
-            error += dy;
-            x0 += sx;
-        }
-        if (e2 <= dx) {
-            error += dx;
-            y0 += sy;
-        }
-    }
+void Put(int x, int y, Rgb c) {
+    Line(x, y, x, y, c);
 }
 
-void Polyline(const std::vector<int>& points, Colour c) {
+void Polyline(const std::vector<int>& points, Rgb c) {
     for (std::size_t i = 2; i + 1 < points.size(); i += 2) {
         Line(points[i - 2], points[i - 1], points[i], points[i + 1], c);
     }
 }
 
 // Half an ellipse around (cx, cy) from angle a0 to a1, in radians.
-void Arc(double cx, double cy, double rx, double ry, double a0, double a1, Colour c) {
+void Arc(double cx, double cy, double rx, double ry, double a0, double a1, Rgb c) {
     constexpr int kSteps = 24;
     int px = int(std::lround(cx + rx * std::cos(a0)));
     int py = int(std::lround(cy + ry * std::sin(a0)));
@@ -215,9 +198,16 @@ bool WriteJpeg(const char* path) {
         encoder.comp_info[i].v_samp_factor = 1;
     }
     jpeg_start_compress(&encoder, TRUE);
+    std::vector<unsigned char> row(std::size_t(kWidth) * 3);
     while (encoder.next_scanline < encoder.image_height) {
-        JSAMPROW row = &pixels[std::size_t(encoder.next_scanline) * kWidth * 3];
-        jpeg_write_scanlines(&encoder, &row, 1);
+        const std::uint32_t* from = &words[std::size_t(encoder.next_scanline) * kWidth];
+        for (std::size_t x = 0; x < std::size_t(kWidth); ++x) {
+            row[3 * x] = (unsigned char)(from[x] >> 16);
+            row[3 * x + 1] = (unsigned char)(from[x] >> 8);
+            row[3 * x + 2] = (unsigned char)from[x];
+        }
+        JSAMPROW rows = row.data();
+        jpeg_write_scanlines(&encoder, &rows, 1);
     }
     jpeg_finish_compress(&encoder);
     jpeg_destroy_compress(&encoder);

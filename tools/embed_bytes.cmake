@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Writes OUTPUT, a C++ file holding the bytes of INPUT as kSchematicJpeg.
 file(READ "${INPUT}" hex HEX)
 string(LENGTH "${hex}" hex_length)
@@ -8,8 +9,12 @@ file(WRITE "${OUTPUT}"
 "// Generated from ${INPUT}; do not edit.
 #include \"app/schematic_data.h\"
 
+namespace diplexer {
+
 const unsigned char kSchematicJpeg[] = {
     ${bytes}
 };
 const std::size_t kSchematicJpegSize = ${size};
+
+}  // namespace diplexer
 ")

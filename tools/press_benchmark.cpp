@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How long a press of "РАСЧЕТ" and a pointer readout take: in the real window
 // (Qt's offscreen platform unless a display is chosen), and as the bare model
 // arithmetic of the same work, with the field texts in the model's plain table
@@ -5,24 +6,28 @@
 #include <benchmark/benchmark.h>
 
 #include <QApplication>
+#include <QByteArray>
+#include <QtGlobal>
 
 #include <cstdint>
-#include <cstdlib>
 #include <string>
 
+#include "app/control_numbers.h"
 #include "app/dispatcher.h"
 #include "app/main_window.h"
 #include "app/number_text.h"
 #include "app/startup.h"
-#include "app/toolkit.h"
-#include "app/toolkit_qt.h"
 #include "display/plot_scale.h"
 #include "model/components.h"
 #include "model/diplexer_state.h"
 #include "model/fields.h"
 #include "model/network_response.h"
+#include "toolkit/toolkit.h"
+#include "toolkit/toolkit_qt.h"
 
 namespace {
+
+using namespace diplexer;
 
 void OpenWindow() {
     ResetDiplexerState();
@@ -91,8 +96,7 @@ void ReadoutInWindow(benchmark::State& s, bool repaintFields) {
     std::int32_t x = 200;
     for (auto _ : s) {
         PostEvent(EventControl, ResponsePlot, x, 100);
-        state.lastEvent = WaitForEvent();
-        HandleEvent(state.lastEvent);
+        HandleNextEvent();
         if (repaintFields) {
             RepaintFields();
         }
@@ -123,11 +127,13 @@ BENCHMARK(ReadoutBareModel)->Unit(benchmark::kMicrosecond);
 }  // namespace
 
 int main(int argc, char** argv) {
-    setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) {
+        qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
+    }
     benchmark::Initialize(&argc, argv);
-    StartToolkit();
+    diplexer::StartToolkit();
     benchmark::RunSpecifiedBenchmarks();
-    StopToolkit();
+    diplexer::StopToolkit();
     benchmark::Shutdown();
     return 0;
 }

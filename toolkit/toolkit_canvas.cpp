@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <qdrawutil.h>
 #include <QCursor>
 #include <QEnterEvent>
@@ -7,11 +8,11 @@
 
 #include <cmath>
 
-#include "app/toolkit_qt.h"
+#include "toolkit/toolkit_qt.h"
+
+namespace diplexer {
 
 namespace {
-
-constexpr int kSunkenEdge = 2;
 
 // Pointer positions are whole pixels; a fractional one is taken at its pixel.
 std::int32_t Pixel(qreal v) {
@@ -28,7 +29,7 @@ std::int32_t Pixel(qreal v) {
 }  // namespace
 
 ToolkitCanvas::ToolkitCanvas(int number, bool sunken, QWidget* parent)
-    : QWidget(parent), number_(number), border_(sunken ? kSunkenEdge : 0) {
+    : QWidget(parent), number_(number), border_(sunken ? kSunkenEdgeWidth : 0) {
     setMouseTracking(true);
     setFocusPolicy(Qt::NoFocus);
     setAttribute(Qt::WA_OpaquePaintEvent);
@@ -85,3 +86,5 @@ void ToolkitCanvas::mouseDoubleClickEvent(QMouseEvent* event) {
 void ToolkitCanvas::wheelEvent(QWheelEvent* event) {
     Post(event->position());
 }
+
+}  // namespace diplexer

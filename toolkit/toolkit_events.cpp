@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QEventLoop>
 
 #include <deque>
 
-#include "app/toolkit_qt.h"
+#include "toolkit/toolkit_qt.h"
+
+namespace diplexer {
 
 namespace {
 
@@ -59,3 +62,5 @@ std::int32_t EventPointerX() {
 std::int32_t EventPointerY() {
     return current.y;
 }
+
+}  // namespace diplexer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
@@ -6,7 +7,9 @@
 
 #include <memory>
 
-#include "app/toolkit_qt.h"
+#include "toolkit/toolkit_qt.h"
+
+namespace diplexer {
 
 namespace {
 
@@ -84,3 +87,5 @@ void StopToolkit() {
     CloseMainWindow();
     application.reset();
 }
+
+}  // namespace diplexer

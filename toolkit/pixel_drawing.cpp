@@ -1,9 +1,12 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Lines and pictures onto a pixel image. No toolkit calls here: the same code
 // serves the window surface and every canvas.
 #include <algorithm>
 #include <cstdint>
 
-#include "app/toolkit.h"
+#include "toolkit/pixels.h"
+
+namespace diplexer {
 
 namespace {
 
@@ -118,3 +121,5 @@ void DrawPicture(const PixelImage& image, const RgbPicture& picture, int x, int 
         }
     }
 }
+
+}  // namespace diplexer

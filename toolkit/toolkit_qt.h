@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Inside the toolkit: the Qt widgets behind the window and its controls.
 // Only the toolkit's own files and the GUI tests include this header.
 #pragma once
@@ -7,7 +8,9 @@
 
 #include <cstdint>
 
-#include "app/toolkit.h"
+#include "toolkit/toolkit.h"
+
+namespace diplexer {
 
 // The main window: a fixed-size top-level widget whose own surface is an
 // off-screen image in the face colour, so that what is drawn on it survives
@@ -59,3 +62,5 @@ void ForgetControls();
 // Hands the texts written into fields since Qt last ran to their widgets.
 void FlushControlTexts();
 void ForgetEvents();
+
+}  // namespace diplexer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The program's window toolkit: one top-level window, its controls addressed
 // by number, drawing and events. Implemented once over Qt; nothing outside the
 // toolkit's own files sees Qt.
@@ -7,7 +8,10 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
-#include <vector>
+
+#include "toolkit/pixels.h"
+
+namespace diplexer {
 
 // Readies the toolkit; call once before anything else. Reads no command line.
 void StartToolkit();
@@ -33,6 +37,9 @@ enum class ControlKind {
 void CreateControl(int number, ControlKind kind, int x, int y, int width, int height,
                    std::string_view text);
 
+// The width of a sunken edge, on every side of a control that has one.
+constexpr int kSunkenEdgeWidth = 2;
+
 enum class PointerShape { Arrow, Crosshair };
 void SetPointerShape(int control, PointerShape shape);
 
@@ -43,39 +50,9 @@ void SetControlText(int control, std::string_view text);
 // Drawing. The target is a canvas by number, or kWindowSurface.
 constexpr int kWindowSurface = 0;
 
-struct Rgb {
-    std::uint8_t r, g, b;
-};
-
-// The pixels of a drawing target, row after row, each a 24-bit colour held in
-// a 32-bit word 0xffRRGGBB: the layout the window system shows without
-// converting it.
-struct PixelImage {
-    std::uint32_t* pixels;
-    int width;
-    int height;
-    std::ptrdiff_t stride;  // pixels from one row to the next
-};
-
-constexpr std::uint32_t PixelOf(Rgb colour) {
-    return 0xff000000u | std::uint32_t(colour.r) << 16 | std::uint32_t(colour.g) << 8 | colour.b;
-}
-
-struct RgbPicture {
-    int width = 0;
-    int height = 0;
-    std::vector<std::uint8_t> pixels;  // width * 3 bytes a row, no padding
-};
-
 // Opens the target's image for drawing; EndDrawing shows the result at once.
 PixelImage BeginDrawing(int target);
 void EndDrawing(int target);
-
-// A one-pixel line with both end points, cut at the edges of the image.
-void DrawLine(const PixelImage& image, std::int32_t x0, std::int32_t y0, std::int32_t x1,
-              std::int32_t y1, Rgb colour);
-// `picture` with its top-left corner at (x, y), unscaled, cut at the edges.
-void DrawPicture(const PixelImage& image, const RgbPicture& picture, int x, int y);
 
 // Events.
 enum EventCode : std::int32_t {
@@ -94,3 +71,5 @@ std::size_t QueuedEvents();
 int EventControlNumber();
 std::int32_t EventPointerX();
 std::int32_t EventPointerY();
+
+}  // namespace diplexer

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -8,7 +9,9 @@
 #include <optional>
 #include <string>
 
-#include "app/toolkit_qt.h"
+#include "toolkit/toolkit_qt.h"
+
+namespace diplexer {
 
 namespace {
 
@@ -173,3 +176,5 @@ void SetControlText(int control, std::string_view text) {
         button->setText(FromUtf8(text));
     }
 }
+
+}  // namespace diplexer

@@ -1,4 +1,7 @@
-#include "app/toolkit_qt.h"
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "toolkit/toolkit_qt.h"
+
+namespace diplexer {
 
 namespace {
 
@@ -29,3 +32,5 @@ void EndDrawing(int target) {
         widget->repaint();
     }
 }
+
+}  // namespace diplexer
