@@ -129,40 +129,40 @@ TEST_F(Calculation, ComponentsOfTheInitialInputs) {
 
 TEST_F(Calculation, ComponentTextsOfOddInputs) {
     const struct {
-        const char *F, *R, *Qk, *Qd, *texts;
+        const char *name, *F, *R, *Qk, *Qd, *texts;
     } cases[] = {
-        {"10", "50", "60", "2.5",
+        {"Qd 2.5 rounds to the even 2", "10", "50", "60", "2.5",
          "0.398 мкгн|1.592 мкгн|636.943 пф|159.236 пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"10", "50", "60", "2",
+        {"Qd 2", "10", "50", "60", "2",
          "0.398 мкгн|1.592 мкгн|636.943 пф|159.236 пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"10", "50", "60", "3.5",
+        {"Qd 3.5 rounds to the even 4", "10", "50", "60", "3.5",
          "0.199 мкгн|3.185 мкгн|1273.885 пф|79.618 пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"10", "50", "1", "4",
+        {"Qk plays no part", "10", "50", "1", "4",
          "0.199 мкгн|3.185 мкгн|1273.885 пф|79.618 пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"-10", "50", "60", "4",
+        {"a negative F", "-10", "50", "60", "4",
          "-0.199 мкгн|-3.185 мкгн|-1273.885 пф|-79.618 пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"0", "50", "60", "4",
+        {"F 0 makes omega 0", "0", "50", "60", "4",
          "+Infinity мкгн|+Infinity мкгн|+Infinity пф|+Infinity пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"", "50", "60", "4",
+        {"an empty F reads as 0", "", "50", "60", "4",
          "+Infinity мкгн|+Infinity мкгн|+Infinity пф|+Infinity пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"10", "0", "60", "4",
+        {"R 0", "10", "0", "60", "4",
          "0.000 мкгн|0.000 мкгн|+Infinity пф|+Infinity пф|0.00 ом|0.00 ом|0.00 ом|"},
-        {"10", "50", "60", "0",
+        {"Qd 0", "10", "50", "60", "0",
          "+Infinity мкгн|0.000 мкгн|0.000 пф|+Infinity пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"10", "50", "60", "0.4",
+        {"Qd 0.4 rounds to 0", "10", "50", "60", "0.4",
          "+Infinity мкгн|0.000 мкгн|0.000 пф|+Infinity пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"10", "50", "60", "",
+        {"an empty Qd reads as 0", "10", "50", "60", "",
          "+Infinity мкгн|0.000 мкгн|0.000 пф|+Infinity пф|50.00 ом|50.00 ом|50.00 ом|"},
-        {"10", "NaN", "60", "4", "NaN мкгн|NaN мкгн|NaN пф|NaN пф|NaN ом|NaN ом|NaN ом|"},
-        // Qd beyond 32 bits becomes the lowest whole number.
-        {"10", "50", "60", "1e10",
+        {"R NaN", "10", "NaN", "60", "4", "NaN мкгн|NaN мкгн|NaN пф|NaN пф|NaN ом|NaN ом|NaN ом|"},
+        {"Qd beyond 32 bits becomes the lowest whole number", "10", "50", "60", "1e10",
          "-0.000 мкгн|-1709779968.000 мкгн|-683911938048.000 пф|-0.000 пф|50.00 ом|"
          "50.00 ом|50.00 ом|"},
     };
     for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
         Inputs(c.F, c.R, c.Qk, c.Qd);
         BeginCalculation();
-        EXPECT_EQ(Components(), c.texts) << c.F << " " << c.R << " " << c.Qk << " " << c.Qd;
+        EXPECT_EQ(Components(), c.texts);
     }
 }
 
@@ -187,20 +187,22 @@ TEST_F(Calculation, ResponseAtTheWorkingFrequency) {
 
 TEST_F(Calculation, ResponseTextsOfOddInputs) {
     const struct {
-        const char *F, *R, *Qk, *Qd, *K, *loss, *swr;
+        const char *name, *F, *R, *Qk, *Qd, *K, *loss, *swr;
     } cases[] = {
-        {"0", "50", "60", "4", "NaN", "NaN           ", "NaN"},
-        {"", "50", "60", "4", "NaN", "NaN           ", "NaN"},
-        {"10", "50", "0", "4", "0.00000", "+Infinity           ", "1.28320"},
-        {"10", "50", "60", "0", "NaN", "NaN           ", "NaN"},
-        {"10", "0", "60", "4", "NaN", "NaN           ", "NaN"},
-        {"10", "50", "60", "-4", "1.07144", "-0.5994           ", nullptr},
-        {"10", "50", "1e30", "4", nullptr, nullptr, nullptr},
+        {"F 0: every evaluation NaN", "0", "50", "60", "4", "NaN", "NaN           ", "NaN"},
+        {"an empty F", "", "50", "60", "4", "NaN", "NaN           ", "NaN"},
+        {"Qk 0: infinite coil losses, K 0", "10", "50", "0", "4", "0.00000", "+Infinity           ",
+         "1.28320"},
+        {"Qd 0: Zin NaN", "10", "50", "60", "0", "NaN", "NaN           ", "NaN"},
+        {"R 0: Zin NaN", "10", "0", "60", "4", "NaN", "NaN           ", "NaN"},
+        {"Qd -4: K above 1, a negative loss", "10", "50", "60", "-4", "1.07144",
+         "-0.5994           ", nullptr},
+        {"nearly lossless coils", "10", "50", "1e30", "4", nullptr, nullptr, nullptr},
     };
     for (const auto& c : cases) {
         Inputs(c.F, c.R, c.Qk, c.Qd);
         Press();
-        SCOPED_TRACE(std::string(c.F) + " " + c.R + " " + c.Qk + " " + c.Qd);
+        SCOPED_TRACE(c.name);
         if (c.K != nullptr) {
             EXPECT_EQ(FieldText(KOutput), c.K);
             EXPECT_EQ(FieldText(LossOutput), c.loss);

@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string_view>
 #include <vector>
 
 #include "gui_fixture.h"
@@ -108,6 +109,25 @@ TEST_F(ResponsePlotTest, APressDrawsTheGridAndBothCurves) {
         EXPECT_EQ(image.pixelColor(x, 285), kGreen) << x;
         EXPECT_EQ(image.pixelColor(x, 303), kRed) << x;
     }
+    // The K curve peaks on row 29 at its sample x = 201, which the segment
+    // from x = 196 reaches one column early; the SWR curve reaches row 272.
+    const auto topmost = [&](QColor colour, std::vector<int>& columns) {
+        for (int y = 0; y < image.height(); ++y) {
+            for (int x = 0; x < image.width(); ++x) {
+                if (image.pixelColor(x, y) == colour) {
+                    columns.push_back(x);
+                }
+            }
+            if (!columns.empty()) {
+                return y;
+            }
+        }
+        return -1;
+    };
+    std::vector<int> peak, swrTop;
+    EXPECT_EQ(topmost(kGreen, peak), 29);
+    EXPECT_EQ(peak, (std::vector<int>{200, 201}));
+    EXPECT_EQ(topmost(kRed, swrTop), 272);
     // The fields hold K and the SWR of the last sample, the loss at F.
     EXPECT_EQ(Text(KOutput), "0.08365");
     EXPECT_EQ(Text(SwrOutput), "1.00139");
@@ -115,9 +135,22 @@ TEST_F(ResponsePlotTest, APressDrawsTheGridAndBothCurves) {
     EXPECT_EQ(Text(FiOutput), "Fi");
 }
 
+// Every field write, counted by control, and passed on to the window.
+std::vector<int> writesTo(kControlCount + 1);
+void CountWrite(int control, std::string_view text) {
+    ++writesTo.at(std::size_t(control));
+    SetControlText(control, text);
+}
+
 TEST_F(ResponsePlotTest, ShowsTheKCurveAtOnceAndThenTheWholePlot) {
     PaintRecorder recorder(Widget(ResponsePlot), [] { return CanvasImage(ResponsePlot); });
+    writesTo.assign(kControlCount + 1, 0);
+    UseFieldAccess({&ControlText, &CountWrite});
     RunCalculateSequence();
+    // 132 samples of each curve, after the values at F.
+    EXPECT_EQ(writesTo[KOutput], 1 + 132);
+    EXPECT_EQ(writesTo[SwrOutput], 1 + 132);
+    EXPECT_EQ(writesTo[FiOutput], 0);
     ASSERT_EQ(recorder.shown.size(), 2u);
     EXPECT_TRUE(Has(recorder.shown[0], kGreen));
     EXPECT_FALSE(Has(recorder.shown[0], kRed));

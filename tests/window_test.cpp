@@ -223,16 +223,17 @@ TEST_F(WindowTest, PressFillsTheFieldsFromTheInputs) {
 
 TEST_F(WindowTest, OddInputsShowTheirTexts) {
     const struct {
-        const char *F, *R, *Qk, *Qd, *L1, *K, *loss;  // K at 32.8 MHz, the loss at F
+        const char *name, *F, *R, *Qk, *Qd, *L1, *K, *loss;  // K at 32.8 MHz, the loss at F
     } cases[] = {
-        {"0", "50", "60", "4", "+Infinity мкгн", "NaN", "NaN           "},
-        {"", "50", "60", "4", "+Infinity мкгн", "NaN", "NaN           "},
-        {"10", "0", "60", "4", "0.000 мкгн", "NaN", "NaN           "},
-        {"10", "50", "0", "4", "0.199 мкгн", "0.00000", "+Infinity           "},
-        {"10", "50", "60", "0.4", "+Infinity мкгн", "NaN", "NaN           "},
-        {"10", "50", "60", "-4", "-0.199 мкгн", "0.08379", "-0.5994           "},
-        {"  1e99999999999", "abc", "\t", "1 000", "0.000 мкгн", "NaN", "NaN           "},
-        {"Зорвин", "-", ".", "e5", "NaN мкгн", "NaN", "NaN           "},
+        {"F 0", "0", "50", "60", "4", "+Infinity мкгн", "NaN", "NaN           "},
+        {"an empty F", "", "50", "60", "4", "+Infinity мкгн", "NaN", "NaN           "},
+        {"R 0", "10", "0", "60", "4", "0.000 мкгн", "NaN", "NaN           "},
+        {"Qk 0", "10", "50", "0", "4", "0.199 мкгн", "0.00000", "+Infinity           "},
+        {"Qd 0.4 rounds to 0", "10", "50", "60", "0.4", "+Infinity мкгн", "NaN", "NaN           "},
+        {"Qd -4", "10", "50", "60", "-4", "-0.199 мкгн", "0.08379", "-0.5994           "},
+        {"an overflowing F and texts that are no numbers", "  1e99999999999", "abc", "\t", "1 000",
+         "0.000 мкгн", "NaN", "NaN           "},
+        {"Cyrillic and bare signs", "Зорвин", "-", ".", "e5", "NaN мкгн", "NaN", "NaN           "},
     };
     for (const auto& c : cases) {
         Type(FreqInput, c.F);
@@ -240,9 +241,10 @@ TEST_F(WindowTest, OddInputsShowTheirTexts) {
         Type(QkInput, c.Qk);
         Type(QdInput, c.Qd);
         Press();
-        EXPECT_EQ(Text(L1Output), c.L1) << c.F << " " << c.R << " " << c.Qk << " " << c.Qd;
-        EXPECT_EQ(Text(KOutput), c.K) << c.F << " " << c.R << " " << c.Qk << " " << c.Qd;
-        EXPECT_EQ(Text(LossOutput), c.loss) << c.F << " " << c.R << " " << c.Qk << " " << c.Qd;
+        SCOPED_TRACE(c.name);
+        EXPECT_EQ(Text(L1Output), c.L1);
+        EXPECT_EQ(Text(KOutput), c.K);
+        EXPECT_EQ(Text(LossOutput), c.loss);
     }
     // A megabyte pasted into a field is read whole: digits, then a point and
     // a megabyte more of zeros and a 5 that still counts.
