@@ -7,6 +7,12 @@
 //   x11_session click TITLE X Y   clicks the left button at client position (X, Y)
 //   x11_session close TITLE       sends WM_DELETE_WINDOW, what a close box sends
 //   x11_session sum TITLE X Y W H prints a checksum of what the window shows there
+//   x11_session frame TITLE       prints the outer frame's "x y width height" (the
+//                                 window itself when nothing reparents it)
+//   x11_session actions TITLE     prints the window manager's _NET_WM_ALLOWED_ACTIONS
+//   x11_session motif TITLE       prints the Motif functions and decorations asked for
+//   x11_session wmclose TITLE     asks the window manager to close it (_NET_CLOSE_WINDOW)
+//   x11_session wmready           waits until a window manager runs
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -18,6 +24,7 @@
 #include <cstring>
 #include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -60,6 +67,43 @@ Window Find(Display* display, Window under, const std::string& title) {
     return found;
 }
 
+// The window's ancestor just below the root: the frame a window manager put
+// around it, or the window itself.
+Window TopLevel(Display* display, Window window) {
+    for (;;) {
+        Window root = 0, parent = 0, *children = nullptr;
+        unsigned int count = 0;
+        if (!XQueryTree(display, window, &root, &parent, &children, &count)) {
+            return window;
+        }
+        if (children != nullptr) {
+            XFree(children);
+        }
+        if (parent == root || parent == 0) {
+            return window;
+        }
+        window = parent;
+    }
+}
+
+// A property of 32-bit items, as longs.
+std::vector<long> Longs(Display* display, Window window, const char* name) {
+    Atom type;
+    int format;
+    unsigned long count, after;
+    unsigned char* data = nullptr;
+    std::vector<long> items;
+    if (XGetWindowProperty(display, window, XInternAtom(display, name, False), 0, 1024, False,
+                           AnyPropertyType, &type, &format, &count, &after, &data) == Success &&
+        data != nullptr) {
+        if (format == 32) {
+            items.assign(reinterpret_cast<long*>(data), reinterpret_cast<long*>(data) + count);
+        }
+        XFree(data);
+    }
+    return items;
+}
+
 Window WaitFor(Display* display, const std::string& title) {
     for (int i = 0; i < 300; ++i) {
         if (Window w = Find(display, DefaultRootWindow(display), title)) {
@@ -74,8 +118,8 @@ Window WaitFor(Display* display, const std::string& title) {
 
 int main(int argc, char** argv) {
     const std::string command = argc > 1 ? argv[1] : "";
-    if (argc < (command == "ready" ? 2 : 3)) {
-        std::fputs("usage: x11_session ready | wait|hints|click|close TITLE [X Y]\n", stderr);
+    if (argc < (command == "ready" || command == "wmready" ? 2 : 3)) {
+        std::fputs("usage: x11_session ready | wmready | COMMAND TITLE [ARGUMENTS]\n", stderr);
         return 2;
     }
     Display* display = nullptr;
@@ -92,6 +136,17 @@ int main(int argc, char** argv) {
     if (command == "ready") {
         XCloseDisplay(display);
         return 0;
+    }
+    if (command == "wmready") {
+        for (int i = 0; i < 200; ++i) {
+            if (!Longs(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK").empty()) {
+                XCloseDisplay(display);
+                return 0;
+            }
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+        std::fputs("no window manager\n", stderr);
+        return 1;
     }
     const Window window = WaitFor(display, argv[2]);
     if (window == 0) {
@@ -155,6 +210,40 @@ int main(int argc, char** argv) {
         }
         XDestroyImage(image);
         std::printf("%lu\n", sum);
+    } else if (command == "frame") {
+        const Window frame = TopLevel(display, window);
+        XWindowAttributes outer;
+        XGetWindowAttributes(display, frame, &outer);
+        int fx = 0, fy = 0;
+        Window child;
+        XTranslateCoordinates(display, frame, DefaultRootWindow(display), 0, 0, &fx, &fy, &child);
+        std::printf("%d %d %d %d\n", fx - outer.border_width, fy - outer.border_width,
+                    outer.width + 2 * outer.border_width, outer.height + 2 * outer.border_width);
+    } else if (command == "actions") {
+        std::string names;
+        for (long atom : Longs(display, window, "_NET_WM_ALLOWED_ACTIONS")) {
+            char* name = XGetAtomName(display, Atom(atom));
+            names += std::string(names.empty() ? "" : " ") + (name != nullptr ? name : "?");
+            XFree(name);
+        }
+        std::printf("%s\n", names.c_str());
+    } else if (command == "motif") {
+        const std::vector<long> hints = Longs(display, window, "_MOTIF_WM_HINTS");
+        if (hints.size() < 3) {
+            std::fputs("no Motif hints\n", stderr);
+            return 1;
+        }
+        std::printf("flags %ld functions %ld decorations %ld\n", hints[0], hints[1], hints[2]);
+    } else if (command == "wmclose") {
+        XEvent event{};
+        event.xclient.type = ClientMessage;
+        event.xclient.window = window;
+        event.xclient.message_type = XInternAtom(display, "_NET_CLOSE_WINDOW", False);
+        event.xclient.format = 32;
+        event.xclient.data.l[0] = CurrentTime;
+        event.xclient.data.l[1] = 2;  // from a pager or taskbar: the user's own request
+        XSendEvent(display, DefaultRootWindow(display), False,
+                   SubstructureRedirectMask | SubstructureNotifyMask, &event);
     } else if (command == "close") {
         XEvent event{};
         event.xclient.type = ClientMessage;

@@ -4,9 +4,11 @@
 #pragma once
 
 #include <QImage>
+#include <QMargins>
 #include <QWidget>
 
 #include <cstdint>
+#include <optional>
 
 #include "toolkit/toolkit.h"
 
@@ -62,5 +64,13 @@ void ForgetControls();
 // Hands the texts written into fields since Qt last ran to their widgets.
 void FlushControlTexts();
 void ForgetEvents();
+
+// What the window asks of the window manager that Qt's flags cannot say: to be
+// moved and closed, nothing else (X11's Motif hints).
+void AskForMoveAndCloseOnly(QWidget* window);
+// The frame the window manager will put around `window` (not yet shown):
+// nothing when the platform cannot tell before it is shown (Qt's own frame
+// margins then stand), no margins when there is no window manager.
+std::optional<QMargins> AskFrameExtents(QWidget* window);
 
 }  // namespace diplexer

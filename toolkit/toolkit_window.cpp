@@ -16,12 +16,23 @@ namespace {
 std::unique_ptr<QApplication> application;
 ToolkitWindow* mainWindow = nullptr;
 
-// Centres the window's outer rectangle, clamped to the screen, on the screen.
-void Centre(QWidget* window) {
+// Where the window's outer rectangle, the client with `frame` around it and
+// clamped to the screen, is centred on the screen: its top-left corner.
+QPoint CentredCorner(QWidget* window, QMargins frame) {
     const QRect screen = window->screen()->geometry();
-    const QSize outer = window->frameGeometry().size().boundedTo(screen.size());
-    window->move(screen.x() + (screen.width() - outer.width()) / 2,
-                 screen.y() + (screen.height() - outer.height()) / 2);
+    const QSize outer =
+        (window->size() + QSize(frame.left() + frame.right(), frame.top() + frame.bottom()))
+            .boundedTo(screen.size());
+    return QPoint(screen.x() + (screen.width() - outer.width()) / 2,
+                  screen.y() + (screen.height() - outer.height()) / 2);
+}
+
+// The frame as Qt knows it.
+QMargins QtFrame(QWidget* window) {
+    const QRect outer = window->frameGeometry();
+    const QRect inner = window->geometry();
+    return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
+                    outer.right() - inner.right(), outer.bottom() - inner.bottom());
 }
 
 }  // namespace
@@ -67,12 +78,24 @@ void StartToolkit() {
 void OpenMainWindow(int width, int height, std::string_view title) {
     mainWindow = new ToolkitWindow(width, height);
     mainWindow->setWindowTitle(QString::fromUtf8(title.data(), qsizetype(title.size())));
-    Centre(mainWindow);
-    const QSize before = mainWindow->frameGeometry().size();
+    mainWindow->winId();  // the native window, for the requests to the window manager
+    AskForMoveAndCloseOnly(mainWindow);
+    if (const std::optional<QMargins> frame = AskFrameExtents(mainWindow)) {
+        // The window manager has told its frame: place the client inside the
+        // centred frame, where the manager will then put it.
+        const QPoint corner = CentredCorner(mainWindow, *frame);
+        mainWindow->setGeometry(
+            QRect(corner + QPoint(frame->left(), frame->top()), mainWindow->size()));
+        mainWindow->show();
+        return;
+    }
+    // Otherwise Qt knows the frame, at once or once the window is shown;
+    // move() places the frame's corner.
+    mainWindow->move(CentredCorner(mainWindow, QtFrame(mainWindow)));
+    const QMargins before = QtFrame(mainWindow);
     mainWindow->show();
-    // Some platforms tell the size of the frame only once the window is shown.
-    if (mainWindow->frameGeometry().size() != before) {
-        Centre(mainWindow);
+    if (QtFrame(mainWindow) != before) {
+        mainWindow->move(CentredCorner(mainWindow, QtFrame(mainWindow)));
     }
 }
 
