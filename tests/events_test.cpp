@@ -74,6 +74,28 @@ TEST_F(PointerEvents, LeavingReportsAPositionOutside) {
     EXPECT_EQ(seen[0].y, 450 - 270 - 2);
 }
 
+// The sunken edge is outside the drawable area: moves and buttons over it
+// report nothing, and the pointer crossing it from the area reports one leave.
+TEST_F(PointerEvents, TheEdgeIsOutsideTheArea) {
+    const QPoint edge[] = {{658, 100}, {659, 100}, {0, 100},   {1, 100},
+                           {300, 0},   {300, 1},   {300, 338}, {300, 339}};
+    for (QPoint p : edge) {
+        QTest::mouseMove(plot, p);
+        QTest::mouseClick(plot, Qt::LeftButton, {}, p);
+        TurnWheel(plot, p, 120);
+        EXPECT_TRUE(Take().empty()) << p.x() << "," << p.y();
+    }
+    // In across the edge: entry and move, both in the area.
+    QTest::mouseMove(plot, Inside(650, 100));
+    EXPECT_EQ(Take(), std::vector<Seen>(2, Seen{EventControl, ResponsePlot, 650, 100}));
+    // Out across the right edge: the move onto the edge is the leave, and
+    // nothing follows when the pointer leaves the control.
+    QTest::mouseMove(plot, QPoint(658, 102));
+    QTest::mouseMove(plot, QPoint(659, 102));
+    QTest::mouseMove(window, QPoint(700, 380));
+    EXPECT_EQ(Take(), std::vector<Seen>(1, Seen{EventControl, ResponsePlot, 656, 100}));
+}
+
 TEST_F(PointerEvents, ButtonsClicksAndTheWheel) {
     QTest::mouseMove(plot, Inside(10, 20));
     Take();
@@ -85,16 +107,23 @@ TEST_F(PointerEvents, ButtonsClicksAndTheWheel) {
     EXPECT_EQ(Take(), std::vector<Seen>(3, at));
     QTest::mouseClick(plot, Qt::MiddleButton, {}, Inside(10, 20));
     EXPECT_EQ(Take(), std::vector<Seen>(2, at));
-    // A double click as Qt delivers it: press, release, press, double click,
-    // release. The second press yields a click of its own, the middle
-    // button's none.
-    for (Qt::MouseButton button : {Qt::LeftButton, Qt::MiddleButton}) {
-        QTest::mousePress(plot, button, {}, Inside(10, 20));
-        QTest::mouseRelease(plot, button, {}, Inside(10, 20));
-        QTest::mousePress(plot, button, {}, Inside(10, 20));
-        QTest::mouseDClick(plot, button, {}, Inside(10, 20));
-        QTest::mouseRelease(plot, button, {}, Inside(10, 20));
-        EXPECT_EQ(Take(), std::vector<Seen>(button == Qt::LeftButton ? 7 : 4, at));
+    // A double click as Qt delivers it from the window system: press,
+    // release, double click (the second press), release. The second press
+    // yields a click of its own for the left and right buttons.
+    const struct {
+        const char* name;
+        Qt::MouseButton button;
+        std::size_t events;
+    } doubleClicks[] = {{"left", Qt::LeftButton, 7},
+                        {"right", Qt::RightButton, 7},
+                        {"middle", Qt::MiddleButton, 4}};
+    for (const auto& d : doubleClicks) {
+        SCOPED_TRACE(d.name);
+        QTest::mousePress(plot, d.button, {}, Inside(10, 20));
+        QTest::mouseRelease(plot, d.button, {}, Inside(10, 20));
+        QTest::mouseDClick(plot, d.button, {}, Inside(10, 20));  // the double-click event alone
+        QTest::mouseRelease(plot, d.button, {}, Inside(10, 20));
+        EXPECT_EQ(Take(), std::vector<Seen>(d.events, at));
     }
     TurnWheel(plot, Inside(10, 20), 120);
     EXPECT_EQ(Take(), std::vector<Seen>(1, at));

@@ -11,6 +11,7 @@
 #include <cstdio>
 #include <iterator>
 #include <string>
+#include <vector>
 
 #include "app/jpeg_decoder.h"
 #include "app/schematic_data.h"
@@ -140,6 +141,30 @@ TEST_F(WindowTest, EveryLabelTextFitsItsLabel) {
         }
     }
     EXPECT_EQ(Widget(FreqLabel)->contentsRect().width(), 126);
+}
+
+// The sunken labels and the plot have the same 2-pixel edge: outer and inner
+// rings, darker at the top and left, lighter at the bottom and right.
+TEST_F(WindowTest, SunkenLabelsAndThePlotShareOneEdge) {
+    const auto edge = [](QWidget* w) {
+        const QImage image = w->grab().toImage();
+        const int right = image.width() - 1, bottom = image.height() - 1;
+        return std::vector<QRgb>{image.pixel(5, 0),      image.pixel(5, 1),
+                                 image.pixel(0, 5),      image.pixel(1, 5),
+                                 image.pixel(5, bottom), image.pixel(5, bottom - 1),
+                                 image.pixel(right, 5),  image.pixel(right - 1, 5)};
+    };
+    const std::vector<QRgb> plot = edge(Widget(ResponsePlot));
+    for (int label : {FreqLabel, ResistanceLabel, QkLabel, QdLabel}) {
+        EXPECT_EQ(edge(Widget(label)), plot) << "label " << label;
+    }
+    const QPalette palette = Widget(ResponsePlot)->palette();
+    EXPECT_EQ(plot[0], palette.color(QPalette::Dark).rgb());      // outer top
+    EXPECT_EQ(plot[1], palette.color(QPalette::Shadow).rgb());    // inner top
+    EXPECT_EQ(plot[4], palette.color(QPalette::Light).rgb());     // outer bottom
+    EXPECT_EQ(plot[5], palette.color(QPalette::Midlight).rgb());  // inner bottom
+    std::printf("edge: outer top-left %06x, inner %06x; outer bottom-right %06x, inner %06x\n",
+                plot[0] & 0xffffffu, plot[1] & 0xffffffu, plot[4] & 0xffffffu, plot[5] & 0xffffffu);
 }
 
 TEST_F(WindowTest, ShowsThePictureInTheSchematicView) {

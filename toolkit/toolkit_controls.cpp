@@ -39,8 +39,8 @@ QLabel* MakeLabel(bool sunken, QWidget* parent) {
     label->setAutoFillBackground(true);
     label->setBackgroundRole(QPalette::Window);
     if (sunken) {
-        label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        label->setLineWidth(2);
+        // The platform's 2-pixel sunken edge, drawn as the canvases draw theirs.
+        label->setFrameStyle(QFrame::WinPanel | QFrame::Sunken);
     }
     return label;
 }

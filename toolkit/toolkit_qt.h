@@ -48,11 +48,18 @@ class ToolkitCanvas final : public QWidget {
     void wheelEvent(QWheelEvent* event) override;
 
   private:
+    std::int32_t AreaCoordinate(qreal v) const;
+    bool InDrawableArea(QPointF position) const;
+    bool Reports(QPointF position) const;
     void Post(QPointF position, int count = 1);
+    void Press(QMouseEvent* event, int count);
+    static bool Clicks(Qt::MouseButton button);
 
     int number_;
     int border_;
     QImage image_;
+    bool inside_ = false;    // the pointer is in the drawable area
+    bool dragging_ = false;  // a press in the area holds the pointer's reports
 };
 
 // The widget of a control, the main window, and their event queue.
