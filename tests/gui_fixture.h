@@ -48,6 +48,7 @@ class WindowTest : public ::testing::Test {
         while (QueuedEvents() > 0) {
             HandleNextEvent();
         }
+        ReleaseHeldInput();  // what the loop's next wait would hand on first
     }
 
     static QWidget* Widget(int control) { return ControlWidget(control); }

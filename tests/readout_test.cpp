@@ -133,6 +133,7 @@ TEST_F(PointerReadout, WorksFromTheValuesOfTheLastPress) {
     // left edge) leaves FiOutput as the last readout left it, and K and the
     // SWR at 32.8 MHz.
     QTest::mouseMove(window, QPoint(5, 500));
+    Deliver();
     Type(FreqInput, "10");
     Type(QkInput, "60");
     Press();

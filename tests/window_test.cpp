@@ -3,7 +3,9 @@
 // the calculate press.
 #include <QFontInfo>
 #include <QFontMetrics>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
 
@@ -284,6 +286,41 @@ TEST_F(WindowTest, OddInputsShowTheirTexts) {
     qobject_cast<QLineEdit*>(Widget(ResistanceInput))->insert(QString::fromStdString(fraction));
     Press();
     EXPECT_EQ(Text(SourceROutput), "50.00 ом");
+}
+
+// A click on the button and keystrokes that Qt delivers in the same batch:
+// the press reads the fields as they stood at the click, and the typing lands
+// after it.
+TEST_F(WindowTest, APressReadsTheFieldsAsTheyWereAtTheClick) {
+    QWidget* button = Widget(CalculateButton);
+    auto* freq = qobject_cast<QLineEdit*>(Widget(FreqInput));
+    freq->setFocus(Qt::OtherFocusReason);
+    freq->end(false);
+    const QPoint centre = button->rect().center();
+    QCoreApplication::postEvent(
+        button, new QMouseEvent(QEvent::MouseButtonPress, centre, button->mapToGlobal(centre),
+                                Qt::LeftButton, Qt::LeftButton, Qt::NoModifier));
+    QCoreApplication::postEvent(
+        button, new QMouseEvent(QEvent::MouseButtonRelease, centre, button->mapToGlobal(centre),
+                                Qt::LeftButton, Qt::NoButton, Qt::NoModifier));
+    for (const char* key : {"0", "0"}) {
+        QCoreApplication::postEvent(freq, new QKeyEvent(QEvent::KeyPress, Qt::Key_0, Qt::NoModifier,
+                                                        QString::fromUtf8(key)));
+        QCoreApplication::postEvent(freq, new QKeyEvent(QEvent::KeyRelease, Qt::Key_0,
+                                                        Qt::NoModifier, QString::fromUtf8(key)));
+    }
+    QApplication::processEvents();  // the whole batch: the click and both keys
+    ASSERT_EQ(QueuedEvents(), 1u);
+    EXPECT_EQ(HeldInputEvents(), 4u);
+    EXPECT_EQ(freq->text(), "10");
+    HandleNextEvent();  // the press, at F = 10
+    EXPECT_EQ(Text(L1Output), "0.199 мкгн");
+    EXPECT_EQ(Text(LossOutput), "0.5606           ");
+    ReleaseHeldInput();
+    EXPECT_EQ(freq->text(), "1000");
+    EXPECT_EQ(HeldInputEvents(), 0u);
+    Press();  // and the next press reads what was typed
+    EXPECT_EQ(Text(L1Output), "0.002 мкгн");
 }
 
 TEST_F(WindowTest, TabWalksTheFieldsAndTheButtonInCreationOrder) {

@@ -28,6 +28,7 @@ void PostEvent(std::int32_t code, int control, std::int32_t x, std::int32_t y) {
 
 std::int32_t WaitForEvent() {
     FlushControlTexts();  // before anything typed can reach a field
+    ReleaseHeldInput();   // what was held while the last event was handled
     if (queue.empty()) {
         // Let Qt handle whatever the window system has sent; that may queue
         // events of ours. Anything else that happened is an 'other' event.
@@ -44,6 +45,7 @@ std::int32_t WaitForEvent() {
 
 void ForgetEvents() {
     queue.clear();
+    ForgetHeldInput();
     current = Event{EventOther, 0, 0, 0};
 }
 

@@ -72,6 +72,14 @@ void ForgetControls();
 void FlushControlTexts();
 void ForgetEvents();
 
+// Input that could change a field is held back while an event of ours is
+// queued, and released, in order, once the queue is empty again.
+void StartHoldingInput();
+void StopHoldingInput();
+void ReleaseHeldInput();
+std::size_t HeldInputEvents();
+void ForgetHeldInput();
+
 // What the window asks of the window manager that Qt's flags cannot say: to be
 // moved and closed, nothing else (X11's Motif hints).
 void AskForMoveAndCloseOnly(QWidget* window);

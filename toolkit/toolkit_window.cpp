@@ -73,6 +73,7 @@ void StartToolkit() {
     font.setPixelSize(11);
     font.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(font);
+    StartHoldingInput();
 }
 
 void OpenMainWindow(int width, int height, std::string_view title) {
@@ -108,6 +109,7 @@ void CloseMainWindow() {
 
 void StopToolkit() {
     CloseMainWindow();
+    StopHoldingInput();
     application.reset();
 }
 
