@@ -4,7 +4,9 @@
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
+#include <QAction>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
@@ -12,6 +14,7 @@
 #include <clocale>
 #include <cstdio>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -321,6 +324,24 @@ TEST_F(WindowTest, APressReadsTheFieldsAsTheyWereAtTheClick) {
     EXPECT_EQ(HeldInputEvents(), 0u);
     Press();  // and the next press reads what was typed
     EXPECT_EQ(Text(L1Output), "0.002 мкгн");
+}
+
+// Qt's own texts are Russian too: the context menu of a field.
+TEST_F(WindowTest, FieldMenusReadInRussian) {
+    auto* field = qobject_cast<QLineEdit*>(Widget(FreqInput));
+    std::unique_ptr<QMenu> menu(field->createStandardContextMenu());
+    QStringList texts;
+    for (QAction* action : menu->actions()) {
+        if (!action->isSeparator()) {
+            texts << action->text().section(QLatin1Char('\t'), 0, 0);  // less the shortcut
+        }
+    }
+    std::printf("context menu: %s\n", texts.join(" | ").toStdString().c_str());
+    ASSERT_GE(texts.size(), 6);
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("&Отменить действие")));
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("&Копировать")));
+    EXPECT_TRUE(texts.contains(QString::fromUtf8("В&ставить")));
+    EXPECT_FALSE(texts.contains("&Paste"));
 }
 
 TEST_F(WindowTest, TabWalksTheFieldsAndTheButtonInCreationOrder) {

@@ -2,9 +2,12 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
+#include <QLibraryInfo>
 #include <QPainter>
 #include <QScreen>
+#include <QTranslator>
 
+#include <cstdio>
 #include <memory>
 
 #include "toolkit/toolkit_qt.h"
@@ -33,6 +36,21 @@ QMargins QtFrame(QWidget* window) {
     const QRect inner = window->geometry();
     return QMargins(inner.left() - outer.left(), inner.top() - outer.top(),
                     outer.right() - inner.right(), outer.bottom() - inner.bottom());
+}
+
+// Qt's own texts (the fields' context menus: Undo, Copy, Paste...) in Russian,
+// as the rest of the window, whatever the desktop's language. Without Qt's
+// translation they stay in English.
+void LoadRussianTranslation() {
+    static QTranslator translator;
+    const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
+    if (translator.load(QStringLiteral("qtbase_ru"), folder)) {
+        QCoreApplication::installTranslator(&translator);
+    } else {
+        std::fprintf(stderr, "diplexer: Qt's Russian translation (qtbase_ru.qm) is not in %s; "
+                             "the fields' menus stay in English\n",
+                     folder.toLocal8Bit().constData());
+    }
 }
 
 }  // namespace
@@ -73,6 +91,7 @@ void StartToolkit() {
     font.setPixelSize(11);
     font.setHintingPreference(QFont::PreferFullHinting);
     QApplication::setFont(font);
+    LoadRussianTranslation();
     StartHoldingInput();
 }
 
