@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The control table: every control of the main window, in creation order, with
-// its kind, place, size, initial text and pointer shape. BuildMainWindow
+// its kind, place, size, initial text, pointer shape and what a screen reader
+// says of it. BuildMainWindow
 // creates the controls from it and from nothing else.
 #pragma once
 
@@ -20,6 +21,10 @@ struct ControlSpec {
     // Arrow: the window's own pointer, nothing set. Otherwise the shape is set
     // right after the control has been created.
     PointerShape pointer;
+    // For screen readers: what the control holds (nullptr: its own text
+    // says it), and a longer description of a picture.
+    const char* accessibleName;
+    const char* description;
 };
 
 extern const std::array<ControlSpec, kControlCount> kControls;

@@ -40,6 +40,10 @@ void BuildMainWindow() {
         if (c.pointer != PointerShape::Arrow) {
             SetPointerShape(c.number, c.pointer);
         }
+        if (c.accessibleName != nullptr) {
+            SetAccessibleText(c.number, c.accessibleName,
+                              c.description != nullptr ? c.description : "");
+        }
     }
     ShowSchematic(kSchematicJpeg, kSchematicJpegSize);
 

@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The main window as a user meets it: its controls, picture, legend, focus and
 // the calculate press.
+#include <QAccessible>
+#include <QAction>
 #include <QFontInfo>
 #include <QFontMetrics>
 #include <QKeyEvent>
-#include <QAction>
 #include <QLabel>
 #include <QMenu>
 #include <QMouseEvent>
@@ -342,6 +343,56 @@ TEST_F(WindowTest, FieldMenusReadInRussian) {
     EXPECT_TRUE(texts.contains(QString::fromUtf8("&Копировать")));
     EXPECT_TRUE(texts.contains(QString::fromUtf8("В&ставить")));
     EXPECT_FALSE(texts.contains("&Paste"));
+}
+
+// What a screen reader is told of each control: the fields by what they
+// hold, the pictures by a name and a description, labels and the button by
+// their texts.
+TEST_F(WindowTest, ScreenReadersHearWhatEachControlHolds) {
+    const struct {
+        int control;
+        const char* name;
+        QAccessible::Role role;
+    } expected[] = {
+        {FreqLabel, "частота Мгц                 F=", QAccessible::StaticText},
+        {FreqInput, "частота F, Мгц", QAccessible::EditableText},
+        {ResistanceInput, "входное сопротивление R, ом", QAccessible::EditableText},
+        {QkInput, "добротность контуров Qk", QAccessible::EditableText},
+        {QdInput, "добротность диплексера Qd", QAccessible::EditableText},
+        {ResponsePlot, "график K и КСВ", QAccessible::Client},
+        {SchematicView, "схема диплексера", QAccessible::Client},
+        {LossOutput, "потери D, db", QAccessible::EditableText},
+        {CalculateButton, "РАСЧЕТ", QAccessible::Button},
+        {KOutput, "коэффициент передачи K", QAccessible::EditableText},
+        {SwrOutput, "КСВ", QAccessible::EditableText},
+        {FiOutput, "частота под указателем Fi", QAccessible::EditableText},
+        {L1Output, "L1, катушка параллельной ветви", QAccessible::EditableText},
+        {L2Output, "L2, катушка последовательной ветви", QAccessible::EditableText},
+        {C1Output, "C1, конденсатор параллельной ветви", QAccessible::EditableText},
+        {C2Output, "C2, конденсатор последовательной ветви", QAccessible::EditableText},
+        {SeriesLoadROutput, "R нагрузки последовательной ветви", QAccessible::EditableText},
+        {ParallelLoadROutput, "R параллельной ветви", QAccessible::EditableText},
+        {SourceROutput, "R источника", QAccessible::EditableText},
+    };
+    for (const auto& e : expected) {
+        SCOPED_TRACE(e.name);
+        QAccessibleInterface* control = QAccessible::queryAccessibleInterface(Widget(e.control));
+        ASSERT_NE(control, nullptr);
+        EXPECT_EQ(control->text(QAccessible::Name).toStdString(), e.name);
+        EXPECT_EQ(control->role(), e.role);
+    }
+    for (int picture : {ResponsePlot, SchematicView}) {
+        const QString description =
+            QAccessible::queryAccessibleInterface(Widget(picture))->text(QAccessible::Description);
+        EXPECT_GT(description.size(), 40) << picture;
+    }
+    // A field's value is its text, as for any other field, once Qt has run.
+    Press();
+    QApplication::processEvents();
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(Widget(L1Output))
+                  ->text(QAccessible::Value)
+                  .toStdString(),
+              "0.199 мкгн");
 }
 
 TEST_F(WindowTest, TabWalksTheFieldsAndTheButtonInCreationOrder) {

@@ -43,6 +43,9 @@ constexpr int kSunkenEdgeWidth = 2;
 enum class PointerShape { Arrow, Crosshair };
 void SetPointerShape(int control, PointerShape shape);
 
+// What a screen reader says of a control (UTF-8): its name, and a description.
+void SetAccessibleText(int control, std::string_view name, std::string_view description);
+
 // The whole text of a control (UTF-8), and its replacement.
 std::string ControlText(int control);
 void SetControlText(int control, std::string_view text);

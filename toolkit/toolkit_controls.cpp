@@ -132,6 +132,13 @@ void CreateControl(int number, ControlKind kind, int x, int y, int width, int he
     widget->show();
 }
 
+void SetAccessibleText(int control, std::string_view name, std::string_view description) {
+    if (QWidget* widget = ControlWidget(control)) {
+        widget->setAccessibleName(FromUtf8(name));
+        widget->setAccessibleDescription(FromUtf8(description));
+    }
+}
+
 void SetPointerShape(int control, PointerShape shape) {
     if (QWidget* widget = ControlWidget(control)) {
         widget->setCursor(shape == PointerShape::Crosshair ? Qt::CrossCursor : Qt::ArrowCursor);

@@ -47,8 +47,9 @@ void LoadRussianTranslation() {
     if (translator.load(QStringLiteral("qtbase_ru"), folder)) {
         QCoreApplication::installTranslator(&translator);
     } else {
-        std::fprintf(stderr, "diplexer: Qt's Russian translation (qtbase_ru.qm) is not in %s; "
-                             "the fields' menus stay in English\n",
+        std::fprintf(stderr,
+                     "diplexer: Qt's Russian translation (qtbase_ru.qm) is not in %s; "
+                     "the fields' menus stay in English\n",
                      folder.toLocal8Bit().constData());
     }
 }
