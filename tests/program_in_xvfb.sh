@@ -3,7 +3,8 @@
 # Starts the real program in a real X server (Xvfb, 1024 x 768), checks that its
 # window is 850 x 630 and centred, and closes it as a window manager's close box
 # does, once before and once after a press of the calculate button. Each run
-# must end with exit code 0.
+# must end with exit code 0. Then once more after a press, in a storm of
+# pointer moves over the plot with the close request among them.
 #   program_in_xvfb.sh DIPLEXER X11_SESSION [SCREENSHOT.png]
 set -u
 program=$1
@@ -93,6 +94,22 @@ if [ -n "$screenshot" ]; then
 fi
 "$session" close "$title" || fail "close request"
 finish $pid "closed after a calculation"
+
+# 3. A storm: after a press, 20,000 XTest moves over the plot as fast as the
+# server takes them, with the close request sent after the first 10,000. The
+# program must keep up, answer the close within 2 s and end with exit code 0.
+"$program" &
+pid=$!
+"$session" wait "$title" >/dev/null || fail "the window did not appear"
+sleep 0.5
+l1_before=$("$session" sum "$title" 420 125 70 20)
+"$session" click "$title" 85 190 || fail "click"
+changed_from "$l1_before" 420 125 70 20 || fail "the press did not change L1Output"
+storm=$("$session" storm "$title" 20000 12 272 656 336) || fail "storm: $storm"
+echo "storm: $storm"
+answered=$(sed -n 's/.*went away \([0-9]*\) ms after.*/\1/p' <<<"$storm")
+[ -n "$answered" ] && [ "$answered" -le 2000 ] || fail "the close was not answered within 2 s"
+finish $pid "closed in a storm of pointer moves"
 
 if [ $failures -eq 0 ]; then
     echo "the program opened, centred, and closed with exit code 0"

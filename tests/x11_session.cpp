@@ -13,6 +13,10 @@
 //   x11_session motif TITLE       prints the Motif functions and decorations asked for
 //   x11_session wmclose TITLE     asks the window manager to close it (_NET_CLOSE_WINDOW)
 //   x11_session wmready           waits until a window manager runs
+//   x11_session storm TITLE N X Y W H
+//                                 N pointer moves over the client region (X, Y, W, H),
+//                                 with WM_DELETE_WINDOW sent after the first half;
+//                                 prints how long the window took to go away
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -104,6 +108,36 @@ std::vector<long> Longs(Display* display, Window window, const char* name) {
     return items;
 }
 
+// A checksum of what the window shows in a region, or nothing.
+bool Checksum(Display* display, Window window, int x, int y, int width, int height,
+              unsigned long& sum) {
+    XImage* image =
+        XGetImage(display, window, x, y, unsigned(width), unsigned(height), AllPlanes, ZPixmap);
+    if (image == nullptr) {
+        return false;
+    }
+    sum = 0;
+    for (int row = 0; row < image->height; ++row) {
+        for (int column = 0; column < image->width; ++column) {
+            sum = sum * 31 + XGetPixel(image, column, row);
+        }
+    }
+    XDestroyImage(image);
+    return true;
+}
+
+// What a window manager sends when the close box is clicked.
+void SendClose(Display* display, Window window) {
+    XEvent event{};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(display, window, False, NoEventMask, &event);
+}
+
 Window WaitFor(Display* display, const std::string& title) {
     for (int i = 0; i < 300; ++i) {
         if (Window w = Find(display, DefaultRootWindow(display), title)) {
@@ -112,6 +146,76 @@ Window WaitFor(Display* display, const std::string& title) {
         std::this_thread::sleep_for(std::chrono::milliseconds(50));
     }
     return 0;
+}
+
+bool Gone(Display* display, Window window) {
+    XWindowAttributes attributes;
+    XErrorHandler previous = XSetErrorHandler([](Display*, XErrorEvent*) { return 0; });
+    const bool gone =
+        !XGetWindowAttributes(display, window, &attributes) || attributes.map_state != IsViewable;
+    XSetErrorHandler(previous);
+    return gone;
+}
+
+// `count` XTest moves over the client region (rx, ry, width, height) of the
+// window at (x, y) on the screen, flushed in batches as fast as the server
+// takes them; WM_DELETE_WINDOW goes out after the first half. Checks that the
+// first half reached the program (the region `watch` changed) and prints how
+// long the window took to go away after the close request.
+int Storm(Display* display, Window window, int x, int y, int count, int rx, int ry, int width,
+          int height) {
+    using Clock = std::chrono::steady_clock;
+    auto ms = [](Clock::duration d) {
+        return static_cast<long long>(
+            std::chrono::duration_cast<std::chrono::milliseconds>(d).count());
+    };
+    constexpr int kBatch = 100;
+    // FiOutput, which every move over the plot rewrites.
+    const int watch[4] = {760, 370, 70, 20};
+    unsigned long readout_before = 0;
+    Checksum(display, window, watch[0], watch[1], watch[2], watch[3], readout_before);
+    const Clock::time_point start = Clock::now();
+    Clock::time_point closed{};
+    Clock::time_point gone{};
+    bool readout_changed = false;
+    for (int i = 0; i < count; ++i) {
+        XTestFakeMotionEvent(display, -1, x + rx + (i * 7) % width, y + ry + (i * 13) % height, 0);
+        if (i % kBatch == kBatch - 1) {
+            XSync(display, False);
+        }
+        if (i == count / 2 - 1) {
+            XSync(display, False);
+            unsigned long readout = 0;
+            readout_changed =
+                Checksum(display, window, watch[0], watch[1], watch[2], watch[3], readout) &&
+                readout != readout_before;
+            SendClose(display, window);
+            XSync(display, False);
+            closed = Clock::now();
+        }
+        if (closed != Clock::time_point{} && gone == Clock::time_point{} &&
+            i % kBatch == kBatch - 1 && Gone(display, window)) {
+            gone = Clock::now();
+        }
+    }
+    XSync(display, False);
+    const Clock::time_point moved = Clock::now();
+    for (int i = 0; i < 200 && gone == Clock::time_point{}; ++i) {
+        if (Gone(display, window)) {
+            gone = Clock::now();
+        } else {
+            std::this_thread::sleep_for(std::chrono::milliseconds(50));
+        }
+    }
+    std::printf("%d moves in %lld ms; the readout %s during the first half; ", count,
+                ms(moved - start), readout_changed ? "changed" : "did not change");
+    if (gone == Clock::time_point{}) {
+        std::printf("the window was still there %lld ms after the close request\n",
+                    ms(Clock::now() - closed));
+        return 1;
+    }
+    std::printf("the window went away %lld ms after the close request\n", ms(gone - closed));
+    return readout_changed ? 0 : 1;
 }
 
 }  // namespace
@@ -195,20 +299,12 @@ int main(int argc, char** argv) {
         XTestFakeMotionEvent(display, -1, x + std::atoi(argv[3]), y + std::atoi(argv[4]), 0);
         XSync(display, False);
     } else if (command == "sum" && argc == 7) {
-        XImage* image = XGetImage(display, window, std::atoi(argv[3]), std::atoi(argv[4]),
-                                  unsigned(std::atoi(argv[5])), unsigned(std::atoi(argv[6])),
-                                  AllPlanes, ZPixmap);
-        if (image == nullptr) {
+        unsigned long sum = 0;
+        if (!Checksum(display, window, std::atoi(argv[3]), std::atoi(argv[4]), std::atoi(argv[5]),
+                      std::atoi(argv[6]), sum)) {
             std::fputs("could not read the window\n", stderr);
             return 1;
         }
-        unsigned long sum = 0;
-        for (int y = 0; y < image->height; ++y) {
-            for (int x = 0; x < image->width; ++x) {
-                sum = sum * 31 + XGetPixel(image, x, y);
-            }
-        }
-        XDestroyImage(image);
         std::printf("%lu\n", sum);
     } else if (command == "frame") {
         const Window frame = TopLevel(display, window);
@@ -245,14 +341,10 @@ int main(int argc, char** argv) {
         XSendEvent(display, DefaultRootWindow(display), False,
                    SubstructureRedirectMask | SubstructureNotifyMask, &event);
     } else if (command == "close") {
-        XEvent event{};
-        event.xclient.type = ClientMessage;
-        event.xclient.window = window;
-        event.xclient.message_type = XInternAtom(display, "WM_PROTOCOLS", False);
-        event.xclient.format = 32;
-        event.xclient.data.l[0] = long(XInternAtom(display, "WM_DELETE_WINDOW", False));
-        event.xclient.data.l[1] = CurrentTime;
-        XSendEvent(display, window, False, NoEventMask, &event);
+        SendClose(display, window);
+    } else if (command == "storm" && argc == 8) {
+        return Storm(display, window, x, y, std::atoi(argv[3]), std::atoi(argv[4]),
+                     std::atoi(argv[5]), std::atoi(argv[6]), std::atoi(argv[7]));
     } else {
         std::fputs("unknown command\n", stderr);
         return 2;
