@@ -16,6 +16,8 @@
 
 #include "gui_fixture.h"
 
+using namespace diplexer;
+
 namespace {
 
 // Resident memory of this process in bytes, where the system tells it.
@@ -50,8 +52,7 @@ class EventStorm : public WindowTest {
     static int Drain() {
         int handled = 0;
         while (QueuedEvents() > 0) {
-            state.lastEvent = WaitForEvent();
-            HandleEvent(state.lastEvent);
+            HandleNextEvent();
             ++handled;
         }
         return handled;
