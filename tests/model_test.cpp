@@ -216,4 +216,16 @@ TEST_F(Calculation, ResponseTextsOfOddInputs) {
     EXPECT_NEAR(StandingWaveRatio(10), 1.0, 1e-4);
 }
 
+// A K whose single-precision value lies a few units in the last place below a
+// rounding boundary of its five decimals: every operation rounded on its own
+// gives 0.336304992 and "0.33630". A multiply and an add fused into one
+// rounding (what GCC does on ARM64 unless told -ffp-contract=off) move it to
+// 0.336305022 and the text to "0.33631".
+TEST_F(Calculation, FiveDecimalsNextToARoundingBoundary) {
+    Inputs("1.8", "50", "20", "1");
+    Press();
+    EXPECT_EQ(TransferCoefficient(5.55f), 0x1.586056dfbe3ccp-2);
+    EXPECT_EQ(FieldText(KOutput), "0.33630");
+}
+
 }  // namespace
