@@ -85,7 +85,13 @@ TEST_F(EventStorm, HundredThousandMovesAndAThousandPressesKeepMemoryFlat) {
     const Clock::time_point start = Clock::now();
     plot = Widget(ResponsePlot);
     Press();
+    // Onto the plot first: coming in reports once more than the move itself.
+    QTest::mouseMove(plot, Inside(100, 100));
+    Deliver();
     Moves(0, kBurst);
+    if (HasFatalFailure()) {
+        return;
+    }
     QApplication::processEvents();
     const std::optional<std::int64_t> before = ResidentBytes();
 
@@ -130,7 +136,7 @@ TEST_F(EventStorm, HundredThousandMovesAndAThousandPressesKeepMemoryFlat) {
     std::printf(
         "storm: resident memory %lld KiB after the first %d events, %lld KiB at the end "
         "(%+lld KiB)\n",
-        static_cast<long long>(*before / 1024), kBurst + 1, static_cast<long long>(*after / 1024),
+        static_cast<long long>(*before / 1024), kBurst + 3, static_cast<long long>(*after / 1024),
         static_cast<long long>(growth / 1024));
     if (kMemoryIsMeasurable) {
         EXPECT_LT(growth, 1 << 20);
