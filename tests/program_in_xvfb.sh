@@ -12,37 +12,8 @@ session=$2
 screenshot=${3:-}
 title='Диплексер (Зорвин2)'
 
-command -v Xvfb >/dev/null || { echo "Xvfb is missing (Debian package xvfb)"; exit 1; }
-display_number=$((90 + RANDOM % 400))
-while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
-    display_number=$((display_number + 1))
-done
-export DISPLAY=":$display_number"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-server=$!
-trap 'kill $server 2>/dev/null; wait $server 2>/dev/null' EXIT
-"$session" ready || { echo "Xvfb did not start"; exit 1; }
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# Wait for the program to end by itself; it must not need killing.
-finish() {
-    local pid=$1 what=$2
-    for _ in $(seq 1 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        kill -9 "$pid"
-        fail "$what: the program did not end after the close request"
-    fi
-    wait "$pid"
-    local code=$?
-    [ "$code" -eq 0 ] || fail "$what: exit code $code"
-    echo "$what: exit code $code"
-}
+. "$(dirname "$0")/xvfb_helpers.sh"
+start_xvfb "$session" || exit 1
 
 # 1. Opened (with a command line it must ignore) and closed at once.
 "$program" -platform offscreen --help &

@@ -17,6 +17,7 @@
 //                                 N pointer moves over the client region (X, Y, W, H),
 //                                 with WM_DELETE_WINDOW sent after the first half;
 //                                 prints how long the window took to go away
+//   x11_session class TITLE       prints the window's WM_CLASS: instance, then class
 #include <X11/Xatom.h>
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -340,6 +341,16 @@ int main(int argc, char** argv) {
         event.xclient.data.l[1] = 2;  // from a pager or taskbar: the user's own request
         XSendEvent(display, DefaultRootWindow(display), False,
                    SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    } else if (command == "class") {
+        // Docks and task bars match a window to its menu entry by this class.
+        XClassHint hint{};
+        if (!XGetClassHint(display, window, &hint)) {
+            std::fputs("the window has no WM_CLASS\n", stderr);
+            return 1;
+        }
+        std::printf("%s %s\n", hint.res_name, hint.res_class);
+        XFree(hint.res_name);
+        XFree(hint.res_class);
     } else if (command == "close") {
         SendClose(display, window);
     } else if (command == "storm" && argc == 8) {

@@ -1,0 +1,41 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
+# Sourced by the tests that run the real program in a real X server.
+
+failures=0
+fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
+
+# start_xvfb X11_SESSION starts Xvfb (1024 x 768, 24 bits) on a free display,
+# exports DISPLAY, stops it when the shell exits, and waits until it takes
+# connections. -noreset keeps the server as it is when the last client leaves,
+# between one check and the next.
+start_xvfb() {
+    local session=$1 number=$((90 + RANDOM % 400))
+    command -v Xvfb >/dev/null || { echo "Xvfb is missing (Debian package xvfb)"; return 1; }
+    while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
+        number=$((number + 1))
+    done
+    export DISPLAY=":$number"
+    unset QT_QPA_PLATFORM WAYLAND_DISPLAY
+    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    xvfb_pid=$!
+    trap 'kill $xvfb_pid 2>/dev/null; wait $xvfb_pid 2>/dev/null' EXIT
+    "$session" ready || { echo "Xvfb did not start"; return 1; }
+}
+
+# finish PID WHAT waits for the program to end by itself after a close request
+# (it must not need killing) and checks that its exit code is 0.
+finish() {
+    local pid=$1 what=$2
+    for _ in $(seq 1 100); do
+        kill -0 "$pid" 2>/dev/null || break
+        sleep 0.1
+    done
+    if kill -0 "$pid" 2>/dev/null; then
+        kill -9 "$pid"
+        fail "$what: the program did not end after the close request"
+    fi
+    wait "$pid"
+    local code=$?
+    [ "$code" -eq 0 ] || fail "$what: exit code $code"
+    echo "$what: exit code $code"
+}

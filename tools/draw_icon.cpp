@@ -1,0 +1,333 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Draws the program's icon: the response plot of the default inputs (F = 10 MHz,
+// R = 50 ohms, Qk = 60, Qd = 4) from 0 to 20 MHz, the green K curve over the red
+// SWR curve, with the plot's grid lines at K = 0, K = 1 and 10 MHz, on a white
+// tile. The curves come from the program's own model.
+//   draw_icon ID DIR
+// writes the hicolor tree DIR/scalable/apps/ID.svg and DIR/NxN/apps/ID.png for
+// N = 48, 128 and 256. The PNGs are drawn from the same shapes as the SVG,
+// sixteen samples a pixel, and carry no time stamp.
+#include <zlib.h>
+
+#include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "model/components.h"
+#include "model/diplexer_state.h"
+#include "model/fields.h"
+#include "model/network_response.h"
+
+namespace {
+
+constexpr double kDesign = 256;  // the shapes are given on a 256 x 256 grid
+
+struct Colour {
+    std::uint8_t r, g, b;
+};
+constexpr Colour kTile{255, 255, 255};
+constexpr Colour kFrame{60, 60, 60};
+constexpr Colour kGrid{0, 0, 0};
+constexpr Colour kTransfer{0, 159, 0};  // the K curve's green
+constexpr Colour kSwr{223, 0, 0};       // the SWR curve's red
+
+struct Point {
+    double x, y;
+};
+
+// A tile is a rounded square, filled or outlined; a line is a polyline with
+// round caps and joins.
+struct Shape {
+    enum Kind { FilledTile, TileOutline, Line } kind;
+    Colour colour;
+    double width;  // of an outline or a line
+    std::vector<Point> points;
+};
+
+constexpr double kTileLow = 12, kTileHigh = 244, kTileRadius = 30;
+
+// The plot's columns 0 to 400 (0 to 20 MHz) and rows 0 to 320 map onto the
+// tile at half size, centred.
+constexpr double kPlotScale = 0.5;
+constexpr double kPlotLeft = 28, kPlotTop = 48;
+Point FromPlot(double column, double row) {
+    return {kPlotLeft + column * kPlotScale, kPlotTop + row * kPlotScale};
+}
+
+// The curves of the default inputs, one sample per plot column (0.05 MHz),
+// from the first column the plot samples to 20 MHz. The rows follow the plot's
+// scale: K = 0 and S = 1 on row 310, K = 1 and S = 1.0625 on row 10.
+void SampleCurves(std::vector<Point>& transfer, std::vector<Point>& swr) {
+    diplexer::ResetDiplexerState();
+    diplexer::SetFieldText(diplexer::FreqInput, "10");
+    diplexer::SetFieldText(diplexer::ResistanceInput, "50");
+    diplexer::SetFieldText(diplexer::QkInput, "60");
+    diplexer::SetFieldText(diplexer::QdInput, "4");
+    diplexer::BeginCalculation();
+    for (int column = 1; column <= 400; ++column) {
+        const float F = static_cast<float>(column / 20.0);
+        const double K = diplexer::TransferCoefficient(F);
+        const double S = diplexer::StandingWaveRatio(F);
+        if (std::isfinite(K) && std::isfinite(S)) {
+            transfer.push_back(FromPlot(column, 310 - 300 * K));
+            swr.push_back(FromPlot(column, 310 - 4800 * (S - 1)));
+        }
+    }
+}
+
+std::vector<Shape> IconShapes() {
+    std::vector<Point> transfer, swr;
+    SampleCurves(transfer, swr);
+    const Point topLeft = FromPlot(0, 10), topRight = FromPlot(400, 10);
+    const Point zeroLeft = FromPlot(0, 310), zeroRight = FromPlot(400, 310);
+    return {
+        {Shape::FilledTile, kTile, 0, {}},
+        {Shape::Line, kGrid, 4, {topLeft, topRight}},
+        {Shape::Line, kGrid, 4, {zeroLeft, zeroRight}},
+        {Shape::Line, kGrid, 4, {FromPlot(200, 0), FromPlot(200, 320)}},
+        {Shape::Line, kSwr, 10, swr},
+        {Shape::Line, kTransfer, 11, transfer},
+        {Shape::TileOutline, kFrame, 6, {}},
+    };
+}
+
+// ---- SVG ----
+
+std::string Number(double value) {
+    char text[32];
+    const double rounded = std::round(value * 100) / 100;
+    const auto end = std::to_chars(text, text + sizeof text, rounded, std::chars_format::fixed, 2);
+    std::string s(text, end.ptr);
+    while (s.back() == '0') {
+        s.pop_back();
+    }
+    if (s.back() == '.') {
+        s.pop_back();
+    }
+    return s == "-0" ? "0" : s;
+}
+
+std::string Hex(Colour c) {
+    static const char digits[] = "0123456789abcdef";
+    std::string s = "#";
+    for (std::uint8_t v : {c.r, c.g, c.b}) {
+        s += digits[v >> 4];
+        s += digits[v & 15];
+    }
+    return s;
+}
+
+std::string Svg(const std::vector<Shape>& shapes) {
+    std::string svg = "<?xml version=\"1.0\" encoding=\"UTF-8\"?>\n";
+    svg +=
+        "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"256\" height=\"256\" "
+        "viewBox=\"0 0 256 256\">\n";
+    for (const Shape& shape : shapes) {
+        switch (shape.kind) {
+            case Shape::FilledTile:
+            case Shape::TileOutline: {
+                const double inset = shape.kind == Shape::TileOutline ? shape.width / 2 : 0;
+                svg += "  <rect x=\"" + Number(kTileLow + inset) + "\" y=\"" +
+                       Number(kTileLow + inset) + "\" width=\"" +
+                       Number(kTileHigh - kTileLow - 2 * inset) + "\" height=\"" +
+                       Number(kTileHigh - kTileLow - 2 * inset) + "\" rx=\"" +
+                       Number(kTileRadius - inset) + "\"";
+                if (shape.kind == Shape::FilledTile) {
+                    svg += " fill=\"" + Hex(shape.colour) + "\"/>\n";
+                } else {
+                    svg += " fill=\"none\" stroke=\"" + Hex(shape.colour) + "\" stroke-width=\"" +
+                           Number(shape.width) + "\"/>\n";
+                }
+                break;
+            }
+            case Shape::Line: {
+                svg += "  <polyline fill=\"none\" stroke=\"" + Hex(shape.colour) +
+                       "\" stroke-width=\"" + Number(shape.width) +
+                       "\" stroke-linecap=\"round\" stroke-linejoin=\"round\" points=\"";
+                for (std::size_t i = 0; i < shape.points.size(); ++i) {
+                    svg += (i == 0 ? "" : " ") + Number(shape.points[i].x) + "," +
+                           Number(shape.points[i].y);
+                }
+                svg += "\"/>\n";
+                break;
+            }
+        }
+    }
+    svg += "</svg>\n";
+    return svg;
+}
+
+// ---- pixels ----
+
+// Whether p lies in the rounded square grown by `grow` (negative shrinks it).
+bool InTile(Point p, double grow) {
+    const double low = kTileLow - grow, high = kTileHigh + grow;
+    const double radius = kTileRadius + grow;
+    const double cx = std::clamp(p.x, low + radius, high - radius);
+    const double cy = std::clamp(p.y, low + radius, high - radius);
+    const double dx = p.x - cx, dy = p.y - cy;
+    return dx * dx + dy * dy <= radius * radius;
+}
+
+double SegmentDistanceSquared(Point p, Point a, Point b) {
+    const double vx = b.x - a.x, vy = b.y - a.y;
+    const double length = vx * vx + vy * vy;
+    double t = length > 0 ? ((p.x - a.x) * vx + (p.y - a.y) * vy) / length : 0;
+    t = std::clamp(t, 0.0, 1.0);
+    const double dx = p.x - (a.x + t * vx), dy = p.y - (a.y + t * vy);
+    return dx * dx + dy * dy;
+}
+
+bool Covers(const Shape& shape, Point p) {
+    switch (shape.kind) {
+        case Shape::FilledTile:
+            return InTile(p, 0);
+        case Shape::TileOutline:
+            return InTile(p, 0) && !InTile(p, -shape.width);
+        case Shape::Line: {
+            const double half = shape.width / 2, reach = half * half;
+            for (std::size_t i = 0; i + 1 < shape.points.size(); ++i) {
+                const Point a = shape.points[i], b = shape.points[i + 1];
+                if (p.x < std::min(a.x, b.x) - half || p.x > std::max(a.x, b.x) + half ||
+                    p.y < std::min(a.y, b.y) - half || p.y > std::max(a.y, b.y) + half) {
+                    continue;
+                }
+                if (SegmentDistanceSquared(p, a, b) <= reach) {
+                    return true;
+                }
+            }
+            return shape.points.size() == 1 &&
+                   SegmentDistanceSquared(p, shape.points[0], shape.points[0]) <= reach;
+        }
+    }
+    return false;
+}
+
+// Each sample takes the colour of the last shape covering it; a pixel's
+// colour is the mean of its covered samples and its opacity the share covered.
+std::vector<std::uint8_t> Rgba(const std::vector<Shape>& shapes, int size) {
+    constexpr int kSamples = 4;  // per pixel, across and down
+    std::vector<std::uint8_t> rgba(std::size_t(size) * std::size_t(size) * 4, 0);
+    const double unit = kDesign / size;
+    for (int py = 0; py < size; ++py) {
+        for (int px = 0; px < size; ++px) {
+            unsigned r = 0, g = 0, b = 0, covered = 0;
+            for (int sy = 0; sy < kSamples; ++sy) {
+                for (int sx = 0; sx < kSamples; ++sx) {
+                    const Point p{(px + (sx + 0.5) / kSamples) * unit,
+                                  (py + (sy + 0.5) / kSamples) * unit};
+                    const Shape* top = nullptr;
+                    for (const Shape& shape : shapes) {
+                        if (Covers(shape, p)) {
+                            top = &shape;
+                        }
+                    }
+                    if (top != nullptr) {
+                        r += top->colour.r;
+                        g += top->colour.g;
+                        b += top->colour.b;
+                        ++covered;
+                    }
+                }
+            }
+            std::uint8_t* out = &rgba[(std::size_t(py) * std::size_t(size) + std::size_t(px)) * 4];
+            if (covered > 0) {
+                out[0] = std::uint8_t((r + covered / 2) / covered);
+                out[1] = std::uint8_t((g + covered / 2) / covered);
+                out[2] = std::uint8_t((b + covered / 2) / covered);
+                constexpr unsigned kAll = kSamples * kSamples;
+                out[3] = std::uint8_t((covered * 255 + kAll / 2) / kAll);
+            }
+        }
+    }
+    return rgba;
+}
+
+// ---- PNG ----
+
+void PutBigEndian(std::string& out, std::uint32_t value) {
+    for (int shift = 24; shift >= 0; shift -= 8) {
+        out += char((value >> shift) & 0xff);
+    }
+}
+
+void Chunk(std::string& png, const char* type, const std::string& data) {
+    PutBigEndian(png, std::uint32_t(data.size()));
+    const std::string typed = std::string(type, 4) + data;
+    png += typed;
+    PutBigEndian(png, std::uint32_t(crc32(0, reinterpret_cast<const Bytef*>(typed.data()),
+                                          uInt(typed.size()))));
+}
+
+bool Png(const std::vector<std::uint8_t>& rgba, int size, std::string& png) {
+    std::string rows;
+    for (int y = 0; y < size; ++y) {
+        rows += char(0);  // no filter
+        rows.append(reinterpret_cast<const char*>(&rgba[std::size_t(y) * std::size_t(size) * 4]),
+                    std::size_t(size) * 4);
+    }
+    uLongf packedSize = compressBound(uLong(rows.size()));
+    std::string packed(packedSize, '\0');
+    if (compress2(reinterpret_cast<Bytef*>(packed.data()), &packedSize,
+                  reinterpret_cast<const Bytef*>(rows.data()), uLong(rows.size()),
+                  Z_BEST_COMPRESSION) != Z_OK) {
+        return false;
+    }
+    packed.resize(packedSize);
+    std::string header;
+    PutBigEndian(header, std::uint32_t(size));
+    PutBigEndian(header, std::uint32_t(size));
+    header += std::string("\x08\x06\x00\x00\x00", 5);  // 8 bits, RGBA, no interlace
+    png = "\x89PNG\r\n\x1a\n";
+    Chunk(png, "IHDR", header);
+    Chunk(png, "IDAT", packed);
+    Chunk(png, "IEND", "");
+    return true;
+}
+
+bool Write(const std::filesystem::path& path, const std::string& bytes) {
+    std::error_code error;
+    std::filesystem::create_directories(path.parent_path(), error);
+    std::ofstream out(path, std::ios::binary);
+    out.write(bytes.data(), std::streamsize(bytes.size()));
+    out.close();
+    if (!out) {
+        std::fprintf(stderr, "draw_icon: cannot write %s\n", path.c_str());
+        return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) {
+        std::fputs("usage: draw_icon ID DIR\n", stderr);
+        return 2;
+    }
+    const std::string id = argv[1];
+    const std::filesystem::path dir = argv[2];
+    const std::vector<Shape> shapes = IconShapes();
+    if (shapes[4].points.size() < 2 || shapes[5].points.size() < 2) {
+        std::fputs("draw_icon: the model gave no curve\n", stderr);
+        return 1;
+    }
+    if (!Write(dir / "scalable" / "apps" / (id + ".svg"), Svg(shapes))) {
+        return 1;
+    }
+    for (int size : {48, 128, 256}) {
+        std::string png;
+        const std::string folder = std::to_string(size) + "x" + std::to_string(size);
+        if (!Png(Rgba(shapes, size), size, png) ||
+            !Write(dir / folder / "apps" / (id + ".png"), png)) {
+            return 1;
+        }
+    }
+    return 0;
+}
