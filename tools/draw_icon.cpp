@@ -184,51 +184,75 @@ double SegmentDistanceSquared(Point p, Point a, Point b) {
     return dx * dx + dy * dy;
 }
 
-bool Covers(const Shape& shape, Point p) {
-    switch (shape.kind) {
-        case Shape::FilledTile:
-            return InTile(p, 0);
-        case Shape::TileOutline:
-            return InTile(p, 0) && !InTile(p, -shape.width);
-        case Shape::Line: {
-            const double half = shape.width / 2, reach = half * half;
-            for (std::size_t i = 0; i + 1 < shape.points.size(); ++i) {
-                const Point a = shape.points[i], b = shape.points[i + 1];
-                if (p.x < std::min(a.x, b.x) - half || p.x > std::max(a.x, b.x) + half ||
-                    p.y < std::min(a.y, b.y) - half || p.y > std::max(a.y, b.y) + half) {
-                    continue;
-                }
-                if (SegmentDistanceSquared(p, a, b) <= reach) {
-                    return true;
-                }
+constexpr int kSamples = 4;  // per pixel, across and down
+
+// The samples of a square picture, each holding the last shape painted over it.
+struct Samples {
+    int across;
+    double unit;  // design units from one sample to the next
+    std::vector<const Shape*> top;
+};
+
+// Paints `shape` over the samples whose centres lie in the box from (x0, y0)
+// to (x1, y1) and pass `covers`.
+template <typename Test>
+void PaintBox(Samples& samples, const Shape& shape, double x0, double y0, double x1, double y1,
+              Test covers) {
+    // Clamped while still floating, so that no coordinate can overflow an int.
+    const auto index = [&](double v) {
+        return int(std::clamp(v / samples.unit, 0.0, double(samples.across - 1)));
+    };
+    for (int j = index(y0); j <= index(y1); ++j) {
+        for (int i = index(x0); i <= index(x1); ++i) {
+            const Point p{(i + 0.5) * samples.unit, (j + 0.5) * samples.unit};
+            if (covers(p)) {
+                samples.top[std::size_t(j) * std::size_t(samples.across) + std::size_t(i)] = &shape;
             }
-            return shape.points.size() == 1 &&
-                   SegmentDistanceSquared(p, shape.points[0], shape.points[0]) <= reach;
         }
     }
-    return false;
 }
 
-// Each sample takes the colour of the last shape covering it; a pixel's
-// colour is the mean of its covered samples and its opacity the share covered.
+void Paint(Samples& samples, const Shape& shape) {
+    switch (shape.kind) {
+        case Shape::FilledTile:
+            PaintBox(samples, shape, kTileLow, kTileLow, kTileHigh, kTileHigh,
+                     [](Point p) { return InTile(p, 0); });
+            break;
+        case Shape::TileOutline:
+            PaintBox(samples, shape, kTileLow, kTileLow, kTileHigh, kTileHigh,
+                     [&](Point p) { return InTile(p, 0) && !InTile(p, -shape.width); });
+            break;
+        case Shape::Line: {
+            const double half = shape.width / 2;
+            for (std::size_t i = 0; i + 1 < shape.points.size(); ++i) {
+                const Point a = shape.points[i], b = shape.points[i + 1];
+                PaintBox(samples, shape, std::min(a.x, b.x) - half, std::min(a.y, b.y) - half,
+                         std::max(a.x, b.x) + half, std::max(a.y, b.y) + half,
+                         [&](Point p) { return SegmentDistanceSquared(p, a, b) <= half * half; });
+            }
+            break;
+        }
+    }
+}
+
+// The shapes painted in order over the samples; a pixel's colour is the mean
+// of its covered samples and its opacity the share covered.
 std::vector<std::uint8_t> Rgba(const std::vector<Shape>& shapes, int size) {
-    constexpr int kSamples = 4;  // per pixel, across and down
+    Samples samples{size * kSamples, kDesign / (size * kSamples), {}};
+    samples.top.assign(std::size_t(samples.across) * std::size_t(samples.across), nullptr);
+    for (const Shape& shape : shapes) {
+        Paint(samples, shape);
+    }
     std::vector<std::uint8_t> rgba(std::size_t(size) * std::size_t(size) * 4, 0);
-    const double unit = kDesign / size;
     for (int py = 0; py < size; ++py) {
         for (int px = 0; px < size; ++px) {
             unsigned r = 0, g = 0, b = 0, covered = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    const Point p{(px + (sx + 0.5) / kSamples) * unit,
-                                  (py + (sy + 0.5) / kSamples) * unit};
-                    const Shape* top = nullptr;
-                    for (const Shape& shape : shapes) {
-                        if (Covers(shape, p)) {
-                            top = &shape;
-                        }
-                    }
-                    if (top != nullptr) {
+                    const std::size_t i =
+                        std::size_t(py * kSamples + sy) * std::size_t(samples.across) +
+                        std::size_t(px * kSamples + sx);
+                    if (const Shape* top = samples.top[i]) {
                         r += top->colour.r;
                         g += top->colour.g;
                         b += top->colour.b;
