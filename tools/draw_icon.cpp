@@ -19,6 +19,8 @@
 #include <string>
 #include <vector>
 
+#include "display/plot_colours.h"
+#include "display/plot_scale.h"
 #include "model/components.h"
 #include "model/diplexer_state.h"
 #include "model/fields.h"
@@ -26,16 +28,12 @@
 
 namespace {
 
-constexpr double kDesign = 256;  // the shapes are given on a 256 x 256 grid
+using namespace diplexer;
+using Colour = Rgb;
 
-struct Colour {
-    std::uint8_t r, g, b;
-};
+constexpr double kDesign = 256;  // the shapes are given on a 256 x 256 grid
 constexpr Colour kTile{255, 255, 255};
 constexpr Colour kFrame{60, 60, 60};
-constexpr Colour kGrid{0, 0, 0};
-constexpr Colour kTransfer{0, 159, 0};  // the K curve's green
-constexpr Colour kSwr{223, 0, 0};       // the SWR curve's red
 
 struct Point {
     double x, y;
@@ -52,8 +50,9 @@ struct Shape {
 
 constexpr double kTileLow = 12, kTileHigh = 244, kTileRadius = 30;
 
-// The plot's columns 0 to 400 (0 to 20 MHz) and rows 0 to 320 map onto the
-// tile at half size, centred.
+// The plot's columns from 0 to 20 MHz and its rows down to the grid's bottom
+// map onto the tile at half size, centred.
+constexpr std::int32_t kLastColumn = ColumnOfMHz(20);
 constexpr double kPlotScale = 0.5;
 constexpr double kPlotLeft = 28, kPlotTop = 48;
 Point FromPlot(double column, double row) {
@@ -61,22 +60,23 @@ Point FromPlot(double column, double row) {
 }
 
 // The curves of the default inputs, one sample per plot column (0.05 MHz),
-// from the first column the plot samples to 20 MHz. The rows follow the plot's
-// scale: K = 0 and S = 1 on row 310, K = 1 and S = 1.0625 on row 10.
+// from the first column the plot samples, on the plot's scale: K = 0 and
+// S = 1 on the zero row, K = 1 and S = 1.0625 on the top row. The rows are not
+// rounded: the icon is drawn finer than the plot's pixels.
 void SampleCurves(std::vector<Point>& transfer, std::vector<Point>& swr) {
-    diplexer::ResetDiplexerState();
-    diplexer::SetFieldText(diplexer::FreqInput, "10");
-    diplexer::SetFieldText(diplexer::ResistanceInput, "50");
-    diplexer::SetFieldText(diplexer::QkInput, "60");
-    diplexer::SetFieldText(diplexer::QdInput, "4");
-    diplexer::BeginCalculation();
-    for (int column = 1; column <= 400; ++column) {
-        const float F = static_cast<float>(column / 20.0);
-        const double K = diplexer::TransferCoefficient(F);
-        const double S = diplexer::StandingWaveRatio(F);
+    ResetDiplexerState();
+    SetFieldText(FreqInput, "10");
+    SetFieldText(ResistanceInput, "50");
+    SetFieldText(QkInput, "60");
+    SetFieldText(QdInput, "4");
+    BeginCalculation();
+    constexpr double kRows = kZeroRow - kTopRow;
+    for (std::int32_t column = kFirstSampleX; column <= kLastColumn; ++column) {
+        const double K = TransferCoefficient(SampleFrequency(column));
+        const double S = StandingWaveRatio(SampleFrequency(column));
         if (std::isfinite(K) && std::isfinite(S)) {
-            transfer.push_back(FromPlot(column, 310 - 300 * K));
-            swr.push_back(FromPlot(column, 310 - 4800 * (S - 1)));
+            transfer.push_back(FromPlot(column, kZeroRow - kRows * K));
+            swr.push_back(FromPlot(column, kZeroRow - kRows * (S - 1) / 0.0625));
         }
     }
 }
@@ -84,15 +84,14 @@ void SampleCurves(std::vector<Point>& transfer, std::vector<Point>& swr) {
 std::vector<Shape> IconShapes() {
     std::vector<Point> transfer, swr;
     SampleCurves(transfer, swr);
-    const Point topLeft = FromPlot(0, 10), topRight = FromPlot(400, 10);
-    const Point zeroLeft = FromPlot(0, 310), zeroRight = FromPlot(400, 310);
+    const std::int32_t tenMHz = ColumnOfMHz(10);
     return {
         {Shape::FilledTile, kTile, 0, {}},
-        {Shape::Line, kGrid, 4, {topLeft, topRight}},
-        {Shape::Line, kGrid, 4, {zeroLeft, zeroRight}},
-        {Shape::Line, kGrid, 4, {FromPlot(200, 0), FromPlot(200, 320)}},
-        {Shape::Line, kSwr, 10, swr},
-        {Shape::Line, kTransfer, 11, transfer},
+        {Shape::Line, kGridColour, 4, {FromPlot(0, kTopRow), FromPlot(kLastColumn, kTopRow)}},
+        {Shape::Line, kGridColour, 4, {FromPlot(0, kZeroRow), FromPlot(kLastColumn, kZeroRow)}},
+        {Shape::Line, kGridColour, 4, {FromPlot(tenMHz, 0), FromPlot(tenMHz, kGridBottom)}},
+        {Shape::Line, kSwrColour, 10, swr},
+        {Shape::Line, kTransferColour, 11, transfer},
         {Shape::TileOutline, kFrame, 6, {}},
     };
 }
