@@ -25,7 +25,7 @@ void RunEventLoop() {
 
 int RunDiplexer() {
     ResetDiplexerState();
-    StartToolkit();
+    StartToolkit(kDesktopId);
     ConnectModelToWindow();
     BuildMainWindow();
     RunEventLoop();

@@ -3,8 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 namespace diplexer {
+
+// The program's desktop id: the name of its menu entry, AppStream metadata and
+// icon under packaging/, and the class of its window.
+inline constexpr std::string_view kDesktopId = "org.example.diplexer";
 
 // Builds the window, runs the event loop until the window is closed, shuts
 // down, and returns the exit code.

@@ -7,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include "app/startup.h"
 #include "toolkit/toolkit.h"
 
 int main(int argc, char** argv) {
@@ -15,7 +16,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     }
     qputenv("LC_ALL", QByteArray("ru_RU.UTF-8"));
-    diplexer::StartToolkit();
+    diplexer::StartToolkit(diplexer::kDesktopId);
     const int result = RUN_ALL_TESTS();
     diplexer::StopToolkit();
     return result;

@@ -2,6 +2,7 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFont>
+#include <QGuiApplication>
 #include <QLibraryInfo>
 #include <QPainter>
 #include <QScreen>
@@ -9,6 +10,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <string_view>
 
 #include "toolkit/toolkit_qt.h"
 
@@ -80,12 +82,17 @@ ToolkitWindow* MainWindowWidget() {
     return mainWindow;
 }
 
-void StartToolkit() {
+void StartToolkit(std::string_view desktopId) {
     // Qt wants a command line; the program's own is never looked at.
     static int argc = 1;
     static char name[] = "diplexer";
     static char* argv[] = {name, nullptr};
     application = std::make_unique<QApplication>(argc, argv);
+    // X11 takes the class of WM_CLASS from the application's name (the instance
+    // stays "diplexer"); Wayland's app id is the desktop file name.
+    const QString id = QString::fromUtf8(desktopId.data(), qsizetype(desktopId.size()));
+    QGuiApplication::setApplicationName(id);
+    QGuiApplication::setDesktopFileName(id);
     // Liberation Sans has Arial's metrics, which the control sizes were made for.
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});

@@ -131,7 +131,7 @@ int main(int argc, char** argv) {
         qputenv("QT_QPA_PLATFORM", QByteArray("offscreen"));
     }
     benchmark::Initialize(&argc, argv);
-    diplexer::StartToolkit();
+    diplexer::StartToolkit(diplexer::kDesktopId);
     benchmark::RunSpecifiedBenchmarks();
     diplexer::StopToolkit();
     benchmark::Shutdown();
