@@ -103,6 +103,7 @@ echo "Depends: $depends"
 for package in libqt6core6 libqt6gui6 libqt6widgets6 libjpeg62-turbo; do
     grep -Eq "(^|, )$package( |,|$)" <<<"$depends" || fail "Depends names no $package"
 done
+[ "$(field Recommends)" = qt6-translations-l10n ] || fail "Recommends: $(field Recommends)"
 echo "lintian:"
 lintian --display-info --fail-on error,warning "$deb" 2>&1 | grep -v 'running with root privileges' 
 [ "${PIPESTATUS[0]}" -eq 0 ] || fail "lintian reports an error or a warning"
