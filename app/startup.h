@@ -8,7 +8,7 @@
 namespace diplexer {
 
 // The program's desktop id: the name of its menu entry, AppStream metadata and
-// icon under packaging/, and the class of its window.
+// icon under packaging/.
 inline constexpr std::string_view kDesktopId = "org.example.diplexer";
 
 // Builds the window, runs the event loop until the window is closed, shuts

@@ -14,8 +14,9 @@
 namespace diplexer {
 
 // Readies the toolkit; call once before anything else. Reads no command line.
-// The program's desktop id (its menu entry is desktopId.desktop) names the
-// window's class, by which docks and task bars find the entry and its icon.
+// The window's class (WM_CLASS) is "diplexer", the program's name; on Wayland
+// the program's desktop id (its menu entry is desktopId.desktop) does its work.
+// Docks and task bars find the entry and its icon by either.
 void StartToolkit(std::string_view desktopId);
 // Releases the window, its controls, images and the rest of the toolkit.
 void StopToolkit();

@@ -88,11 +88,12 @@ void StartToolkit(std::string_view desktopId) {
     static char name[] = "diplexer";
     static char* argv[] = {name, nullptr};
     application = std::make_unique<QApplication>(argc, argv);
-    // X11 takes the class of WM_CLASS from the application's name (the instance
-    // stays "diplexer"); Wayland's app id is the desktop file name.
-    const QString id = QString::fromUtf8(desktopId.data(), qsizetype(desktopId.size()));
-    QGuiApplication::setApplicationName(id);
-    QGuiApplication::setDesktopFileName(id);
+    // The application's name is the window's class on X11 (WM_CLASS, which the
+    // menu entry's StartupWMClass names) and the name screen readers announce;
+    // Wayland finds the entry by the desktop file name instead.
+    QGuiApplication::setApplicationName(QString::fromLatin1(name));
+    QGuiApplication::setDesktopFileName(
+        QString::fromUtf8(desktopId.data(), qsizetype(desktopId.size())));
     // Liberation Sans has Arial's metrics, which the control sizes were made for.
     QFont font;
     font.setFamilies({QStringLiteral("Liberation Sans"), QStringLiteral("Arial")});
