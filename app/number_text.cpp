@@ -32,7 +32,9 @@ bool IsBlank(char c) {
     return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// More significant digits than a double can tell apart; the rest is dropped.
+// Significant digits kept. A double's halfway points have at most 768
+// significant digits, so past 800 only whether some dropped digit is nonzero
+// can matter, and a single 1 after the kept digits stands for it.
 constexpr std::size_t kKeptDigits = 800;
 // Beyond this decimal exponent every value is an infinity or a zero.
 constexpr std::int64_t kExponentLimit = 400;
@@ -92,6 +94,7 @@ double ParseNumber(std::string_view text) {
     // exponent of the digit after the last one kept.
     std::string digits;
     std::int64_t exponent = 0;
+    bool droppedNonzero = false;
     bool anyDigit = false;
     bool seenPoint = false;
     for (; i < text.size(); ++i) {
@@ -115,8 +118,11 @@ double ParseNumber(std::string_view text) {
             if (seenPoint) {
                 --exponent;
             }
-        } else if (!seenPoint) {
-            ++exponent;
+        } else {
+            droppedNonzero = droppedNonzero || c != '0';
+            if (!seenPoint) {
+                ++exponent;
+            }
         }
     }
     if (!anyDigit) {
@@ -153,6 +159,10 @@ double ParseNumber(std::string_view text) {
     }
     if (leading < -kExponentLimit) {
         return zero;
+    }
+    if (droppedNonzero) {
+        digits.push_back('1');  // above the kept digits, below the next digit of theirs
+        --exponent;
     }
     std::string canonical = digits + "e" + std::to_string(exponent);
     double magnitude = 0;

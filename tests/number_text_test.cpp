@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
@@ -10,6 +11,8 @@
 #include <limits>
 #include <random>
 #include <string>
+#include <system_error>
+#include <vector>
 
 using namespace diplexer;
 
@@ -152,6 +155,80 @@ TEST(ParseNumber, HostileTextsStayBoundedAndExact) {
     EXPECT_EQ(ParseNumber("\x01\x7f"
                           "5"),
               0.0);
+}
+
+struct LongCase {
+    const char* name;
+    std::string text;
+    double value;
+};
+
+// Exact decimal text of `value` with `decimals` digits after the point.
+std::string ExactText(long double value, int decimals) {
+    std::string text(size_t(decimals) + 5000, '\0');
+    auto [end, error] = std::to_chars(text.data(), text.data() + text.size(), value,
+                                      std::chars_format::fixed, decimals);
+    text.resize(error == std::errc() ? size_t(end - text.data()) : 0);
+    return text;
+}
+
+// Texts whose digits past the 800th decide the result: a halfway point
+// between two doubles goes to the even one, anything above it to the upper.
+std::vector<LongCase> LongCases() {
+    // 1 + 2^-53, halfway between 1 and 1 + 2^-52.
+    const std::string half = "1.00000000000000011102230246251565404236316680908203125";
+    const std::string zeros(800, '0');
+    const double above = 1 + 0x1p-52;
+    // 2^53 + 1, halfway between 2^53 and 2^53 + 2.
+    const std::string whole = "9007199254740993";
+    // 2^-1075, halfway between zero and the smallest subnormal.
+    const std::string tiny = ExactText(std::ldexp(1.0L, -1075), 1080);
+    return {
+        {"halfway above 1, a 1 after 800 zeros", half + zeros + "1", above},
+        {"halfway above 1, then 800 zeros", half + zeros, 1.0},
+        {"halfway above 1, a 1 after 100000 zeros", half + std::string(100000, '0') + "1e0", above},
+        {"just below halfway above 1",
+         half.substr(0, half.size() - 1) + "4" + std::string(1000, '9'), 1.0},
+        {"negative, halfway above 1, a 1 after 800 zeros", "-" + half + zeros + "1", -above},
+        {"2^53 + 1 and a 1 after 800 zeros", whole + "." + zeros + "1", 0x1p53 + 2},
+        {"2^53 + 1, dropped digits before the point", whole + zeros + "1e-801", 0x1p53 + 2},
+        {"2^53 + 1, then 800 zeros", whole + "." + zeros, 0x1p53},
+        {"2^-1075 and a 1 after it", tiny + "1", 0x1p-1074},
+        {"2^-1075 exactly", tiny, 0.0},
+    };
+}
+
+TEST(ParseNumber, RoundsTextsOfAnyLengthCorrectly) {
+    ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
+    for (const LongCase& c : LongCases()) {
+        SCOPED_TRACE(c.name);
+        ASSERT_GT(c.text.size(), 800u);
+        EXPECT_EQ(ParseNumber(c.text), c.value);
+        EXPECT_EQ(ParseNumber(c.text), std::strtod(c.text.c_str(), nullptr));
+    }
+}
+
+// Halfway points between neighbouring doubles of every magnitude, exactly, and
+// with a nonzero digit far past them: the C library in the "C" locale rounds
+// them correctly, and so must the program.
+TEST(ParseNumber, RoundsHalfwayPointsLikeTheCLibrary) {
+    ASSERT_NE(std::setlocale(LC_ALL, "C"), nullptr);
+    std::mt19937_64 random(20261212);
+    for (int i = 0; i < 300; ++i) {
+        const double low = std::ldexp(double(random() >> 11), int(random() % 2150) - 1126);
+        const double high = std::nextafter(low, kInf);
+        if (std::isinf(high)) {
+            continue;
+        }
+        const long double halfway = (static_cast<long double>(low) + high) / 2;
+        const std::string exact = ExactText(halfway, 1100);
+        const std::string sticky = exact + std::string(size_t(random() % 2000), '0') + "1";
+        for (const std::string& text : {exact, sticky}) {
+            SCOPED_TRACE(text.substr(0, 40) + "... (" + std::to_string(text.size()) + " chars)");
+            EXPECT_EQ(ParseNumber(text), std::strtod(text.c_str(), nullptr));
+        }
+        EXPECT_EQ(ParseNumber(sticky), high);
+    }
 }
 
 // The C library in the "C" locale reads and writes the same forms, within the
