@@ -2,8 +2,11 @@
 // Pointer activity over the canvases arrives as control events that carry the
 // pointer position in drawable-area coordinates.
 #include <QCursor>
+#include <QMouseEvent>
 #include <QTimer>
 
+#include <cstdint>
+#include <limits>
 #include <vector>
 
 #include "gui_fixture.h"
@@ -177,6 +180,38 @@ TEST_F(PointerEvents, DoNothingBeforeTheFirstPress) {
     EXPECT_EQ(Text(FiOutput), "Fi");
     EXPECT_EQ(Text(KOutput), "K");
     EXPECT_EQ(Text(SwrOutput), "KSW");
+}
+
+// Positions as far out as the window system can report them, during a drag
+// that began on the plot: the border is taken off without passing the 32-bit
+// range, and the result stays in it.
+TEST_F(PointerEvents, FarPositionsStayInTheIntRange) {
+    const struct {
+        const char* name;
+        qreal position;
+        std::int32_t drawable;
+    } cases[] = {
+        {"fraction inside", 10.75, 8},
+        {"int minimum", -2147483648.0, INT32_MIN},
+        {"just inside the minimum", -2147483645.5, -2147483648},
+        {"two above the minimum", -2147483646.0, -2147483648},
+        {"beyond the minimum", -1e12, INT32_MIN},
+        {"int maximum", 2147483647.0, 2147483645},
+        {"beyond the maximum", 1e12, 2147483645},
+        {"not a number", std::numeric_limits<qreal>::quiet_NaN(), INT32_MIN},
+    };
+    QTest::mousePress(plot, Qt::LeftButton, {}, Inside(10, 10));
+    Take();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        const QPointF at(c.position, c.position);
+        QMouseEvent move(QEvent::MouseMove, at, at, Qt::NoButton, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(plot, &move);
+        EXPECT_EQ(Take(),
+                  std::vector<Seen>(1, Seen{EventControl, ResponsePlot, c.drawable, c.drawable}));
+    }
+    QTest::mouseRelease(plot, Qt::LeftButton, {}, Inside(10, 10));
+    Take();
 }
 
 }  // namespace

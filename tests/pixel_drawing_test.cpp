@@ -210,11 +210,16 @@ TEST(DrawPicture, CopiesThePictureCutAtTheEdges) {
     picture.width = 3;
     picture.height = 2;
     picture.pixels.assign(18, 0);
-    for (const auto& [x, y, rows] :
-         std::vector<std::tuple<int, int, const char*>>{{0, 0, "###.\n###.\n....\n"},
-                                                        {2, 1, "....\n..##\n..##\n"},
-                                                        {-2, -1, "#...\n....\n....\n"},
-                                                        {4, 0, "....\n....\n....\n"}}) {
+    for (const auto& [x, y, rows] : std::vector<std::tuple<int, int, const char*>>{
+             {0, 0, "###.\n###.\n....\n"},
+             {2, 1, "....\n..##\n..##\n"},
+             {-2, -1, "#...\n....\n....\n"},
+             {4, 0, "....\n....\n....\n"},
+             {1, 2, "....\n....\n.###\n"},
+             // Corners whose sum with the picture's size passes the int range.
+             {2147483646, 0, "....\n....\n....\n"},
+             {0, 2147483646, "....\n....\n....\n"},
+             {-2147483648, -2147483648, "....\n....\n....\n"}}) {
         Pixels pixels(4, 3);
         DrawPicture(pixels.Image(), picture, x, y);
         EXPECT_EQ(pixels.Rows(), rows) << x << "," << y;

@@ -106,17 +106,19 @@ void DrawLine(const PixelImage& image, std::int32_t x0, std::int32_t y0, std::in
 }
 
 void DrawPicture(const PixelImage& image, const RgbPicture& picture, int x, int y) {
-    const int left = std::max(x, 0);
-    const int right = std::min(x + picture.width, image.width);
-    if (left >= right) {
-        return;
-    }
-    for (int row = std::max(y, 0); row < std::min(y + picture.height, image.height); ++row) {
+    // In 64 bits: a corner near the end of the int range plus the picture's
+    // size passes it.
+    const std::int64_t left = std::max<std::int64_t>(x, 0);
+    const std::int64_t right = std::min<std::int64_t>(std::int64_t(x) + picture.width, image.width);
+    const std::int64_t top = std::max<std::int64_t>(y, 0);
+    const std::int64_t bottom =
+        std::min<std::int64_t>(std::int64_t(y) + picture.height, image.height);
+    for (std::int64_t row = top; row < bottom && left < right; ++row) {
         const std::uint8_t* from =
             picture.pixels.data() +
             (std::size_t(row - y) * std::size_t(picture.width) + std::size_t(left - x)) * 3;
         std::uint32_t* to = image.pixels + row * image.stride + left;
-        for (int column = left; column < right; ++column, from += 3) {
+        for (std::int64_t column = left; column < right; ++column, from += 3) {
             *to++ = PixelOf(Rgb{from[0], from[1], from[2]});
         }
     }
