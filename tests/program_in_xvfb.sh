@@ -39,17 +39,6 @@ finish $pid "closed before a calculation"
 pid=$!
 "$session" wait "$title" >/dev/null || fail "the window did not appear"
 sleep 0.5
-# Waits up to 5 s for a region of the window (x y width height) to differ from
-# the sum it had before: changed_from SUM X Y WIDTH HEIGHT.
-changed_from() {
-    local before=$1
-    shift
-    for _ in $(seq 1 50); do
-        sleep 0.1
-        [ "$("$session" sum "$title" "$@")" != "$before" ] && return 0
-    done
-    return 1
-}
 l1_before=$("$session" sum "$title" 420 125 70 20)
 plot_before=$("$session" sum "$title" 200 290 30 30)
 "$session" click "$title" 85 190 || fail "click"

@@ -22,10 +22,17 @@ start_xvfb() {
     "$session" ready || { echo "Xvfb did not start"; return 1; }
 }
 
-# finish PID WHAT waits for the program to end by itself after a close request
-# (it must not need killing) and checks that its exit code is 0.
+# stop_xvfb ends the X server that start_xvfb started.
+stop_xvfb() {
+    kill "$xvfb_pid" 2>/dev/null
+    wait "$xvfb_pid" 2>/dev/null
+}
+
+# finish PID WHAT [STATUS] waits for the program to end by itself after a close
+# request or a lost display (it must not need killing) and checks that its exit
+# status is STATUS (0 unless given), not a signal.
 finish() {
-    local pid=$1 what=$2
+    local pid=$1 what=$2 expected=${3:-0}
     for _ in $(seq 1 100); do
         kill -0 "$pid" 2>/dev/null || break
         sleep 0.1
@@ -36,6 +43,22 @@ finish() {
     fi
     wait "$pid"
     local code=$?
-    [ "$code" -eq 0 ] || fail "$what: exit code $code"
+    if [ "$code" -gt 128 ]; then
+        fail "$what: ended by signal $((code - 128))"
+    elif [ "$code" -ne "$expected" ]; then
+        fail "$what: exit code $code, not $expected"
+    fi
     echo "$what: exit code $code"
+}
+
+# changed_from SUM X Y WIDTH HEIGHT waits up to 5 s for a region of the window
+# to differ from the sum it had before; the caller sets `session` and `title`.
+changed_from() {
+    local before=$1
+    shift
+    for _ in $(seq 1 50); do
+        sleep 0.1
+        [ "$("$session" sum "$title" "$@")" != "$before" ] && return 0
+    done
+    return 1
 }

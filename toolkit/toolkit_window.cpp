@@ -9,7 +9,6 @@
 #include <QTranslator>
 
 #include <cstdio>
-#include <memory>
 #include <string_view>
 
 #include "toolkit/toolkit_qt.h"
@@ -18,7 +17,10 @@ namespace diplexer {
 
 namespace {
 
-std::unique_ptr<QApplication> application;
+// Created by StartToolkit and deleted by StopToolkit, never by an exit handler:
+// when the connection to the display breaks, Qt ends the process with exit(1),
+// and by the time exit handlers ran, Qt's own globals would be gone.
+QApplication* application = nullptr;
 ToolkitWindow* mainWindow = nullptr;
 
 // Where the window's outer rectangle, the client with `frame` around it and
@@ -87,7 +89,9 @@ void StartToolkit(std::string_view desktopId) {
     static int argc = 1;
     static char name[] = "diplexer";
     static char* argv[] = {name, nullptr};
-    application = std::make_unique<QApplication>(argc, argv);
+    if (application == nullptr) {
+        application = new QApplication(argc, argv);
+    }
     // The application's name is the window's class on X11 (WM_CLASS, which the
     // menu entry's StartupWMClass names) and the name screen readers announce;
     // Wayland finds the entry by the desktop file name instead.
@@ -138,7 +142,8 @@ void CloseMainWindow() {
 void StopToolkit() {
     CloseMainWindow();
     StopHoldingInput();
-    application.reset();
+    delete application;
+    application = nullptr;
 }
 
 }  // namespace diplexer
