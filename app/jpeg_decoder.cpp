@@ -31,6 +31,14 @@ void EmitMessage(j_common_ptr info, int level) {
 
 void OutputMessage(j_common_ptr) {}
 
+// The largest picture taken: far more than the schematic's 560 x 270, and
+// few enough that damaged or hostile data cannot make the decoder ask for
+// gigabytes (a header alone can claim 65500 x 65500 pixels).
+constexpr unsigned long long kMaxPixels = 4096ull * 4096ull;
+// What the decoder may hold besides the picture, such as the coefficients of
+// a progressive picture.
+constexpr long kMaxDecoderMemory = 256L << 20;
+
 }  // namespace
 
 bool DecodeJpeg(const std::uint8_t* data, std::size_t size, RgbPicture& picture) {
@@ -52,8 +60,13 @@ bool DecodeJpeg(const std::uint8_t* data, std::size_t size, RgbPicture& picture)
         return false;
     }
     jpeg_create_decompress(&decoder);
+    decoder.mem->max_memory_to_use = kMaxDecoderMemory;
     jpeg_mem_src(&decoder, data, static_cast<unsigned long>(size));
     jpeg_read_header(&decoder, TRUE);
+    if ((unsigned long long)decoder.image_width * decoder.image_height > kMaxPixels) {
+        jpeg_destroy_decompress(&decoder);
+        return false;
+    }
     decoder.dct_method = JDCT_ISLOW;
     decoder.out_color_space = JCS_RGB;
     decoder.scale_num = 1;

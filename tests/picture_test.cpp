@@ -2,6 +2,7 @@
 // The embedded schematic picture and the decoder's handling of damaged data.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdio>
 #include <cstdlib>
 #include <vector>
@@ -88,8 +89,8 @@ TEST(SchematicPicture, DamagedDataDecodesToNothing) {
     EXPECT_FALSE(DecodeJpeg(nullptr, 0, picture));
 }
 
-// A small grey JPEG, made here with the encoder: not a colour picture.
-std::vector<unsigned char> GreyJpeg() {
+// A small JPEG of 16 x 8 pixels, grey or in colour, made here with the encoder.
+std::vector<unsigned char> SmallJpeg(bool colour) {
     jpeg_compress_struct encoder{};
     jpeg_error_mgr errors{};
     encoder.err = jpeg_std_error(&errors);
@@ -99,11 +100,11 @@ std::vector<unsigned char> GreyJpeg() {
     jpeg_mem_dest(&encoder, &buffer, &size);
     encoder.image_width = 16;
     encoder.image_height = 8;
-    encoder.input_components = 1;
-    encoder.in_color_space = JCS_GRAYSCALE;
+    encoder.input_components = colour ? 3 : 1;
+    encoder.in_color_space = colour ? JCS_RGB : JCS_GRAYSCALE;
     jpeg_set_defaults(&encoder);
     jpeg_start_compress(&encoder, TRUE);
-    std::vector<unsigned char> row(16, 128);
+    std::vector<unsigned char> row(16 * std::size_t(encoder.input_components), 128);
     while (encoder.next_scanline < encoder.image_height) {
         JSAMPROW r = row.data();
         jpeg_write_scanlines(&encoder, &r, 1);
@@ -116,11 +117,49 @@ std::vector<unsigned char> GreyJpeg() {
 }
 
 TEST(SchematicPicture, AGreyPictureIsNotTaken) {
-    const std::vector<unsigned char> grey = GreyJpeg();
+    const std::vector<unsigned char> grey = SmallJpeg(false);
     ASSERT_GT(grey.size(), 100u);
     RgbPicture picture;
     EXPECT_FALSE(DecodeJpeg(grey.data(), grey.size(), picture));
     EXPECT_TRUE(picture.pixels.empty());
+}
+
+// A header may claim any size up to 65500 x 65500 pixels; the decoder takes
+// pictures of up to 4096 x 4096 and refuses larger ones before it allocates.
+TEST(SchematicPicture, AHugeSizeIsRefusedAtOnce) {
+    const std::vector<unsigned char> small = SmallJpeg(true);
+    RgbPicture picture;
+    ASSERT_TRUE(DecodeJpeg(small.data(), small.size(), picture));
+    ASSERT_EQ(picture.width, 16);
+    // The frame header: FF C0, its length, the precision, then height and width.
+    std::size_t frame = 0;
+    while (frame + 9 < small.size() && !(small[frame] == 0xff && small[frame + 1] == 0xc0)) {
+        ++frame;
+    }
+    ASSERT_LT(frame + 9, small.size());
+    const struct {
+        const char* name;
+        unsigned height, width;
+        bool decoded;
+    } cases[] = {
+        {"65500 x 65500: too large", 65500, 65500, false},
+        {"4096 x 4097: too large", 4096, 4097, false},
+        {"1 x 65500: too few data", 1, 65500, false},
+        {"8 x 16: as encoded", 8, 16, true},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        std::vector<unsigned char> claimed = small;
+        claimed[frame + 5] = static_cast<unsigned char>(c.height >> 8);
+        claimed[frame + 6] = static_cast<unsigned char>(c.height);
+        claimed[frame + 7] = static_cast<unsigned char>(c.width >> 8);
+        claimed[frame + 8] = static_cast<unsigned char>(c.width);
+        const auto start = std::chrono::steady_clock::now();
+        const bool decoded = DecodeJpeg(claimed.data(), claimed.size(), picture);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::milliseconds(500));
+        EXPECT_EQ(decoded, c.decoded);
+        EXPECT_EQ(picture.pixels.size(), decoded ? 16u * 8u * 3u : 0u);
+    }
 }
 
 }  // namespace
