@@ -44,13 +44,15 @@ QMargins QtFrame(QWidget* window) {
 
 // Qt's own texts (the fields' context menus: Undo, Copy, Paste...) in Russian,
 // as the rest of the window, whatever the desktop's language. Without Qt's
-// translation they stay in English.
+// translation they stay in English. The translator belongs to the application
+// object and goes with it: no Qt object is left for an exit handler.
 void LoadRussianTranslation() {
-    static QTranslator translator;
+    auto* translator = new QTranslator(application);
     const QString folder = QLibraryInfo::path(QLibraryInfo::TranslationsPath);
-    if (translator.load(QStringLiteral("qtbase_ru"), folder)) {
-        QCoreApplication::installTranslator(&translator);
+    if (translator->load(QStringLiteral("qtbase_ru"), folder)) {
+        QCoreApplication::installTranslator(translator);
     } else {
+        delete translator;
         std::fprintf(stderr,
                      "diplexer: Qt's Russian translation (qtbase_ru.qm) is not in %s; "
                      "the fields' menus stay in English\n",
