@@ -14,48 +14,11 @@ display_test=$3
 atspi_names=${4:-}
 title='Диплексер (Зорвин2)'
 
-for tool in Xvfb openbox; do
-    command -v $tool >/dev/null || { echo "$tool is missing (tools/install-packages)"; exit 1; }
-done
-display_number=$((500 + RANDOM % 400))
-while [ -e "/tmp/.X11-unix/X$display_number" ] || [ -e "/tmp/.X$display_number-lock" ]; do
-    display_number=$((display_number + 1))
-done
-export DISPLAY=":$display_number"
-unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-Xvfb "$DISPLAY" -screen 0 1280x1024x24 -nolisten tcp -noreset >/dev/null 2>&1 &
-server=$!
-manager=
-cleanup() {
-    [ -n "$manager" ] && kill "$manager" 2>/dev/null
-    kill $server 2>/dev/null
-    wait 2>/dev/null
-}
-trap cleanup EXIT
-"$session" ready || { echo "Xvfb did not start"; exit 1; }
+command -v openbox >/dev/null || { echo "openbox is missing (tools/install-packages)"; exit 1; }
+. "$(dirname "$0")/xvfb_helpers.sh"
+start_xvfb "$session" 1280x1024x24 || exit 1
 HOME=$(mktemp -d) openbox >/dev/null 2>&1 &
-manager=$!
 "$session" wmready || { echo "openbox did not start"; exit 1; }
-
-failures=0
-fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
-
-# Ends by itself, with exit code 0, once closed.
-finish() {
-    local pid=$1 what=$2
-    for _ in $(seq 1 100); do
-        kill -0 "$pid" 2>/dev/null || break
-        sleep 0.1
-    done
-    if kill -0 "$pid" 2>/dev/null; then
-        kill -9 "$pid"
-        fail "$what: the program did not end after the close"
-    fi
-    wait "$pid"
-    local code=$?
-    [ "$code" -eq 0 ] || fail "$what: exit code $code"
-    echo "$what: exit code $code"
-}
 
 # 1. The frame, the hints, the actions, and the window manager's close. The
 # accessibility bus of a session of its own, as a screen reader would use it.

@@ -4,19 +4,19 @@
 failures=0
 fail() { echo "FAIL: $*"; failures=$((failures + 1)); }
 
-# start_xvfb X11_SESSION starts Xvfb (1024 x 768, 24 bits) on a free display,
+# start_xvfb X11_SESSION [SCREEN] starts Xvfb (SCREEN, by default 1024x768x24) on a free display,
 # exports DISPLAY, stops it when the shell exits, and waits until it takes
 # connections. -noreset keeps the server as it is when the last client leaves,
 # between one check and the next.
 start_xvfb() {
-    local session=$1 number=$((90 + RANDOM % 400))
+    local session=$1 screen=${2:-1024x768x24} number=$((90 + RANDOM % 400))
     command -v Xvfb >/dev/null || { echo "Xvfb is missing (Debian package xvfb)"; return 1; }
     while [ -e "/tmp/.X11-unix/X$number" ] || [ -e "/tmp/.X$number-lock" ]; do
         number=$((number + 1))
     done
     export DISPLAY=":$number"
     unset QT_QPA_PLATFORM WAYLAND_DISPLAY
-    Xvfb "$DISPLAY" -screen 0 1024x768x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+    Xvfb "$DISPLAY" -screen 0 "$screen" -nolisten tcp -noreset >/dev/null 2>&1 &
     xvfb_pid=$!
     trap 'kill $xvfb_pid 2>/dev/null; wait $xvfb_pid 2>/dev/null' EXIT
     "$session" ready || { echo "Xvfb did not start"; return 1; }
