@@ -44,14 +44,16 @@ std::vector<long> Property(Display* display, Window window, const char* name, At
     return items;
 }
 
-// Whether a window manager runs that offers `feature` in _NET_SUPPORTED.
+// Whether a window manager runs: it names its check window on the root.
+bool ManagerRuns(Display* display) {
+    return !Property(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW)
+                .empty();
+}
+
+// Whether the running window manager offers `feature` in _NET_SUPPORTED.
 bool ManagerSupports(Display* display, const char* feature) {
-    const Window root = DefaultRootWindow(display);
-    if (Property(display, root, "_NET_SUPPORTING_WM_CHECK", XA_WINDOW).empty()) {
-        return false;
-    }
     const long wanted = long(XInternAtom(display, feature, False));
-    for (long atom : Property(display, root, "_NET_SUPPORTED", XA_ATOM)) {
+    for (long atom : Property(display, DefaultRootWindow(display), "_NET_SUPPORTED", XA_ATOM)) {
         if (atom == wanted) {
             return true;
         }
@@ -81,12 +83,11 @@ std::optional<QMargins> AskFrameExtents(QWidget* window) {
     if (display == nullptr) {
         return std::nullopt;
     }
+    if (!ManagerRuns(display)) {
+        return QMargins();  // no window manager: no frame to count
+    }
     if (!ManagerSupports(display, "_NET_REQUEST_FRAME_EXTENTS")) {
-        // No window manager (or one that cannot tell): no frame to count.
-        return Property(display, DefaultRootWindow(display), "_NET_SUPPORTING_WM_CHECK", XA_WINDOW)
-                       .empty()
-                   ? std::optional<QMargins>(QMargins())
-                   : std::nullopt;
+        return std::nullopt;  // one that cannot tell before the window is shown
     }
     const Window client = Window(window->winId());
     XEvent request{};
