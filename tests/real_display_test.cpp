@@ -67,9 +67,12 @@ class RealDisplay : public WindowTest {
     // A point of the drawable area.
     void MoveInto(int x, int y) { MoveTo(Inside(x, y), plot); }
 
+    // A button goes down or up, and stays so a moment, as a finger holds it:
+    // the window manager sees each press before the next change.
     void Button(unsigned int button, bool down) {
         XTestFakeButtonEvent(user, button, down ? True : False, 0);
         XSync(user, False);
+        Settle(40);
     }
 
     // Lets Qt handle what the server has sent for `ms` milliseconds.
